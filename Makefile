@@ -1,0 +1,48 @@
+# Thin wrapper over CMake. `make run` and `make test` do all the set-up.
+BUILD      ?= build
+BUILD_SAN  ?= build-san
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build run test test-sanitize bench artwork artwork-sheet clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/kelvaro
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DKELVARO_SANITIZE=ON
+	cmake --build $(BUILD_SAN) -j $(JOBS)
+	cd $(BUILD_SAN) && ctest --output-on-failure -j $(JOBS) -LE e2e
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKELVARO_BENCH=ON
+	cmake --build build-bench -j $(JOBS) --target kelvaro_bench
+	build-bench/bench/kelvaro_bench
+
+# Regenerates every picture and sound in assets/ (needs python3-pil and the emoji font).
+artwork:
+	python3 tools/make_artwork.py assets
+
+artwork-sheet:
+	python3 tools/make_artwork.py --sheet artwork-sheet.png assets
+	@echo "wrote artwork-sheet.png"
+
+clean:
+	rm -rf $(BUILD) $(BUILD_SAN) build-bench
