@@ -1,0 +1,16 @@
+# Writes a C++ source holding the bytes of every file given, found by name at run time.
+# Usage: cmake -DOUT=file.cpp -DBASE=dir -DFILES="a.png;b.png" -P EmbedFiles.cmake
+set(body "")
+set(table "")
+set(i 0)
+foreach(name IN LISTS FILES)
+  file(READ "${BASE}/${name}" hex HEX)
+  string(LENGTH "${hex}" hexlen)
+  math(EXPR size "${hexlen} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(APPEND body "static const unsigned char kData${i}[] = {${bytes}};\n")
+  string(APPEND table "    {\"${name}\", kData${i}, ${size}},\n")
+  math(EXPR i "${i} + 1")
+endforeach()
+file(WRITE "${OUT}.tmp" "// Generated from assets/ by cmake/EmbedFiles.cmake.\n#include \"assets/Assets.h\"\n#include <cstring>\nnamespace assets {\nnamespace {\n${body}struct Entry { const char* name; const unsigned char* data; std::size_t size; };\nconst Entry kEntries[] = {\n${table}    {nullptr, nullptr, 0}};\n}  // namespace\n\nstd::span<const unsigned char> Find(std::string_view name) {\n    for (const Entry* e = kEntries; e->name; ++e)\n        if (name == e->name) return {e->data, e->size};\n    return {};\n}\n}  // namespace assets\n")
+file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)

@@ -1,0 +1,121 @@
+"""A real X session for end-to-end tests: Xvfb, openbox, xdotool and screenshots."""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+from PIL import Image
+
+
+class XSession:
+    def __init__(self, width=1024, height=768):
+        self.width, self.height = width, height
+        self.procs = []
+        self.display = None
+        self.tmp = tempfile.mkdtemp(prefix="kelvaro-e2e-")
+
+    def __enter__(self):
+        self.start()
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+
+    def start(self):
+        for n in range(140, 200):
+            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
+                self.display = f":{n}"
+                break
+        self.env = dict(os.environ, DISPLAY=self.display)
+        self.procs.append(subprocess.Popen(
+            ["Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        self.wait_for(lambda: subprocess.run(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
+                                             stderr=subprocess.DEVNULL).returncode == 0, 10, "Xvfb")
+        # A grey root makes "outside the window" easy to recognise.
+        subprocess.run(["xsetroot", "-solid", "#336699"], env=self.env, check=False)
+        self.procs.append(subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        time.sleep(0.7)
+
+    def stop(self):
+        for p in reversed(self.procs):
+            if p.poll() is None:
+                p.terminate()
+                try:
+                    p.wait(5)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    @staticmethod
+    def wait_for(pred, timeout, what):
+        end = time.time() + timeout
+        while time.time() < end:
+            if pred():
+                return
+            time.sleep(0.1)
+        raise AssertionError(f"timed out waiting for {what}")
+
+    def spawn(self, argv, env=None):
+        e = dict(self.env)
+        e.update(env or {})
+        p = subprocess.Popen(argv, env=e, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        self.procs.append(p)
+        return p
+
+    def xdotool(self, *args):
+        r = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True)
+        return r.stdout.strip()
+
+    def find_window(self, name, timeout=10):
+        ids = []
+
+        def found():
+            nonlocal ids
+            out = self.xdotool("search", "--onlyvisible", "--name", f"^{name}$")
+            ids = [i for i in out.split() if i]
+            return bool(ids)
+        self.wait_for(found, timeout, f"window {name!r}")
+        return ids[-1]
+
+    def window_count(self, name):
+        out = self.xdotool("search", "--onlyvisible", "--name", f"^{name}$")
+        return len([i for i in out.split() if i])
+
+    def geometry(self, wid):
+        out = self.xdotool("getwindowgeometry", "--shell", wid)
+        vals = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+        return int(vals["X"]), int(vals["Y"]), int(vals["WIDTH"]), int(vals["HEIGHT"])
+
+    def screenshot(self, path=None):
+        out = subprocess.run(["import", "-window", "root", "png:-"], env=self.env, capture_output=True,
+                             check=True).stdout
+        path = path or os.path.join(self.tmp, "shot.png")
+        with open(path, "wb") as f:
+            f.write(out)
+        return Image.open(path).convert("RGB")
+
+    def move(self, x, y):
+        self.xdotool("mousemove", "--sync", x, y)
+
+    def click(self, x, y, button=1):
+        self.move(x, y)
+        time.sleep(0.05)
+        self.xdotool("click", button)
+
+    def drag(self, x0, y0, x1, y1, button=1):
+        self.move(x0, y0)
+        time.sleep(0.1)
+        self.xdotool("mousedown", button)
+        time.sleep(0.2)
+        for i in range(1, 11):
+            self.xdotool("mousemove", x0 + (x1 - x0) * i // 10, y0 + (y1 - y0) * i // 10)
+            time.sleep(0.05)
+        time.sleep(0.2)
+        self.xdotool("mouseup", button)
+        time.sleep(0.4)
+
+    def key(self, *keys):
+        self.xdotool("key", *keys)
