@@ -1,5 +1,7 @@
 # Writes a C++ source holding the bytes of every file given, found by name at run time.
-# Usage: cmake -DOUT=file.cpp -DBASE=dir -DFILES="a.png;b.png" -P EmbedFiles.cmake
+# Usage: cmake -DOUT=file.cpp -DBASE=dir -DLIST=names.txt -P EmbedFiles.cmake
+# (names.txt holds the names below BASE as a CMake list)
+file(READ "${LIST}" FILES)
 set(body "")
 set(table "")
 set(i 0)

@@ -2,6 +2,12 @@
 
 namespace gfx {
 
+struct Size {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
 struct Point {
     int x = 0;
     int y = 0;

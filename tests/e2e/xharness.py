@@ -9,6 +9,9 @@ from PIL import Image
 
 
 class XSession:
+    ROOT = (0x33, 0x66, 0x99)
+    ROOT_HEX = "#336699"
+
     def __init__(self, width=1024, height=768):
         self.width, self.height = width, height
         self.procs = []
@@ -33,11 +36,11 @@ class XSession:
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         self.wait_for(lambda: subprocess.run(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
                                              stderr=subprocess.DEVNULL).returncode == 0, 10, "Xvfb")
-        # A grey root makes "outside the window" easy to recognise.
-        subprocess.run(["xsetroot", "-solid", "#336699"], env=self.env, check=False)
         self.procs.append(subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         time.sleep(0.7)
+        # A known root colour makes "outside the window" easy to recognise.
+        subprocess.run(["xsetroot", "-solid", self.ROOT_HEX], env=self.env, check=False)
 
     def stop(self):
         for p in reversed(self.procs):

@@ -1,0 +1,161 @@
+// Costs of a press on a tile (dead-board check, search, redraw), of a deal and
+// of a full redraw, on the headless backend with solid-colour pictures.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+
+#include "flow/GameWiring.h"
+#include "game/BoardDrawing.h"
+#include "game/Deal.h"
+#include "game/GameControls.h"
+#include "game/GameEnv.h"
+#include "game/GameState.h"
+#include "game/LinkSearch.h"
+#include "game/Selection.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "ui/App.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/PictureBox.h"
+#include "ui/Timer.h"
+
+namespace {
+
+using namespace game;
+
+struct Harness {
+    platform::HeadlessBackend backend;
+    ui::App app{backend};
+    ui::Form form{app, "frmMain"};
+    ui::Timer timer1{app, "Timer1"};
+    ui::Timer timer2{app, "Timer2"};
+    gfx::Bitmap faces[50];
+    gfx::Bitmap bar{450, 10, 0x0000E0};
+    std::shared_ptr<gfx::Bitmap> background = std::make_shared<gfx::Bitmap>(640, 480, 0x208020);
+
+    Harness() {
+        ResetGameState();
+        ResetGameEnv();
+        ResetGameControls();
+        InitGameState();
+        gameEnv.secondsOfMinute = [] { return 17; };
+        form.SetScaleMode(ui::ScaleMode::Pixels);
+        form.SetBounds(gfx::Rect::FromSize(0, 0, 760, 560));
+        auto& board = form.Add<ui::PictureBox>("Picture1");
+        board.SetScaleMode(ui::ScaleMode::Pixels);
+        board.SetBounds(gfx::Rect::FromSize(0, 0, 640, 480));
+        board.SetPicture(background);
+        auto& bar3 = form.Add<ui::PictureBox>("Picture3");
+        bar3.SetScaleMode(ui::ScaleMode::Pixels);
+        bar3.SetBounds(gfx::Rect::FromSize(0, 500, 450, 10));
+        for (int i = 0; i < 50; ++i) faces[i] = gfx::Bitmap(39, 39, static_cast<gfx::Colour>(i * 0x050301));
+        GameControls& c = gameControls;
+        c.app = &app;
+        c.frmMain = &form;
+        c.Picture1 = &board;
+        c.Picture3 = &bar3;
+        c.Label3 = &form.Add<ui::Label>("Label3");
+        c.Label4 = &form.Add<ui::Label>("Label4");
+        c.Timer1 = &timer1;
+        c.Timer2 = &timer2;
+        c.XPButton5 = &form.Add<ui::Control>("XPButton5");
+        for (int i = 0; i < 50; ++i) c.tileFaces[i] = &faces[i];
+        c.timeBar = &bar;
+        timer1.SetInterval(200);
+        flow::WireGameHandlers();
+        StartNewBoard();
+    }
+    ~Harness() { ResetGameControls(); }
+
+    static void Press(int row, int col) {
+        Picture1_MouseDown(1, 0, static_cast<float>((col - 1) * 40 + 20), static_cast<float>((row - 1) * 40 + 20));
+    }
+};
+
+void ClearField() {
+    for (auto& row : gameState.board)
+        for (auto& cell : row) cell = BoardCell{};
+}
+
+// Two tiles of different faces: alternating presses on them never link.
+void FindTwoFaces(int& c1, int& c2, int row) {
+    c1 = 2;
+    for (c2 = 3; c2 <= 15 && gameState.board[row][c2].face == gameState.board[row][c1].face; ++c2) {}
+}
+
+void BM_PressFullBoard(benchmark::State& state) {
+    Harness h;
+    int c1, c2;
+    FindTwoFaces(c1, c2, 6);
+    int i = 0;
+    for (auto _ : state) {
+        Harness::Press(6, (i++ & 1) ? c1 : c2);
+        if ((i & 1023) == 0) h.backend.ClearRecords();
+    }
+}
+BENCHMARK(BM_PressFullBoard)->Unit(benchmark::kMicrosecond);
+
+// Seventy tiles in a 7 x 10 block whose faces differ along each side and
+// between neighbours: no pair can be linked, so every press scans all pairs
+// and reshuffles. The block is put back before each press.
+void BM_PressHalfBoardNoMove(benchmark::State& state) {
+    Harness h;
+    ClearField();
+    for (int r = 3; r <= 9; ++r)
+        for (int c = 3; c <= 12; ++c)
+            gameState.board[r][c] = BoardCell{int16_t(c * 40), int16_t(r * 40), 1, int16_t((r * 7 + c * 3) % 25 + 1)};
+    Board saved;
+    std::memcpy(&saved, &gameState.board, sizeof(Board));
+    RedrawBoard();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::memcpy(&gameState.board, &saved, sizeof(Board));
+        gameState.rowA = 5;
+        gameState.colA = 5;
+        h.backend.ClearRecords();
+        state.ResumeTiming();
+        Harness::Press(6, 6);
+        if (gameState.pairsRemoved != 0) state.SkipWithError("a pair was linked");
+    }
+}
+BENCHMARK(BM_PressHalfBoardNoMove)->Unit(benchmark::kMicrosecond);
+
+void BM_PressNearlyEmptyBoard(benchmark::State& state) {
+    Harness h;
+    ClearField();
+    gameState.board[4][4] = BoardCell{160, 160, 1, 3};
+    gameState.board[4][9] = BoardCell{360, 160, 1, 3};
+    gameState.board[9][5] = BoardCell{200, 360, 1, 8};
+    gameState.board[2][14] = BoardCell{560, 80, 1, 11};
+    RedrawBoard();
+    int i = 0;
+    for (auto _ : state) {
+        Harness::Press((i & 1) ? 9 : 2, (i & 1) ? 5 : 14);
+        ++i;
+        if ((i & 1023) == 0) h.backend.ClearRecords();
+    }
+}
+BENCHMARK(BM_PressNearlyEmptyBoard)->Unit(benchmark::kMicrosecond);
+
+void BM_DealTiles(benchmark::State& state) {
+    Harness h;
+    for (auto _ : state) DealTiles();
+}
+BENCHMARK(BM_DealTiles)->Unit(benchmark::kMicrosecond);
+
+void BM_StartNewBoard(benchmark::State& state) {
+    Harness h;
+    for (auto _ : state) StartNewBoard();
+}
+BENCHMARK(BM_StartNewBoard)->Unit(benchmark::kMicrosecond);
+
+void BM_RedrawBoard(benchmark::State& state) {
+    Harness h;
+    for (auto _ : state) RedrawBoard();
+}
+BENCHMARK(BM_RedrawBoard)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,17 @@
+#pragma once
+#include <cstdint>
+
+namespace flow {
+
+void StartClock();
+// The bar picture at x 0: the full 150 units.
+void PaintFullTimeBar();
+// The bar picture at x = units * 3 - 450, over what is there.
+void PaintTimeBar(int16_t units);
+// Timer2's tick: one unit less, or the end of the board.
+void ClockTick();
+// Runs a time-up that a tick held back while a pair was being accepted,
+// unless the board has ended meanwhile.
+void RunHeldTimeUp();
+
+}  // namespace flow

@@ -1,0 +1,13 @@
+#pragma once
+// The side panel's game buttons. While a pair is being accepted (the link
+// display's wait) restart, pause, help and continue are refused: the click
+// has no effect at all, so nothing interleaves with the removal.
+
+namespace flow {
+
+void XPButton1_Click();  // restart, after asking
+void XPButton2_Click();  // hit sound, then pause or resume
+void XPButton5_Click();  // help move
+void TogglePause();
+
+}  // namespace flow

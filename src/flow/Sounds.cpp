@@ -1,0 +1,27 @@
+#include "flow/Sounds.h"
+
+#include "game/GameControls.h"
+#include "ui/App.h"
+
+namespace flow {
+
+std::string SoundPath(const char* literal) {
+    std::string path = game::gameControls.programFolder;
+    for (const char* p = literal; *p; ++p) path += *p == '\\' ? '/' : *p;
+    return path;
+}
+
+namespace {
+
+void Play(const char* literal) {
+    if (ui::App* app = game::gameControls.app) app->Backend().PlaySound(SoundPath(literal));
+}
+
+}  // namespace
+
+void PlayHitSound() { Play("\\hit.wav"); }
+void PlayLinkSound() { Play("\\and.wav"); }
+void PlayGameOverSound() { Play("\\gameover.wav"); }
+void PlayWinSound() { Play("\\gamewin.wav"); }
+
+}  // namespace flow

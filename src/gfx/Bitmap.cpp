@@ -1,0 +1,24 @@
+#include "gfx/Bitmap.h"
+
+#include <algorithm>
+
+namespace gfx {
+
+Bitmap::Bitmap(int width, int height, Colour fill)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      pixels_(static_cast<size_t>(width_) * height_, (fill & 0xFFFFFFu) | kOpaque) {}
+
+Colour Bitmap::GetPixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    return Raw(x, y) & 0xFFFFFFu;
+}
+
+void Bitmap::SetPixel(int x, int y, Colour c) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    SetRaw(x, y, (c & 0xFFFFFFu) | kOpaque);
+}
+
+void Bitmap::Fill(Colour c) { std::fill(pixels_.begin(), pixels_.end(), (c & 0xFFFFFFu) | kOpaque); }
+
+}  // namespace gfx

@@ -1,0 +1,28 @@
+// Kelvaro: starts the game in a real window, or says clearly why it cannot.
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "platform/sdl/SdlBackend.h"
+#include "ui/App.h"
+#include "window/Startup.h"
+
+int main() {
+    std::string error;
+    std::unique_ptr<platform::SdlBackend> backend = platform::SdlBackend::Create(&error);
+    if (!backend) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    try {
+        ui::App app(*backend);
+        if (!window::Main(app, window::StartupEnv::ForUser())) return 0;  // another instance runs
+        app.Run();
+        window::EndProgram();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

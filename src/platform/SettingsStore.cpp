@@ -1,0 +1,166 @@
+#include "platform/SettingsStore.h"
+
+// Values are UTF-8 text in and out: SimpleIni needs no converter.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION  // this file holds the template bodies; nothing else uses SimpleIni
+#include <SimpleIni.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Trim(const std::string& s) {
+    const size_t b = s.find_first_not_of(" \t\r");
+    if (b == std::string::npos) return "";
+    return s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
+}
+
+// SimpleIni skips what it does not understand; a settings file with such lines
+// (or NUL bytes) is damaged, and reading it as if it were whole would lose data on save.
+bool LooksLikeIni(const std::string& text) {
+    if (text.find('\0') != std::string::npos) return false;
+    std::istringstream in(text);
+    std::string line;
+    bool first = true;
+    while (std::getline(in, line)) {
+        if (first && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+        first = false;
+        const std::string t = Trim(line);
+        if (t.empty() || t[0] == ';' || t[0] == '#') continue;
+        if (t.front() == '[' && t.back() == ']') continue;
+        if (t.find('=') != std::string::npos && t[0] != '=') continue;
+        return false;
+    }
+    return true;
+}
+
+bool ReadWhole(const std::string& path, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    if (in.bad()) return false;
+    out = s.str();
+    return true;
+}
+
+void SyncFolder(const fs::path& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+}  // namespace
+
+std::string SettingsStore::DefaultFolder(const std::string& application) {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config && *config == '/') return std::string(config) + "/" + application;
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/.config/" + application;
+}
+
+std::string SettingsStore::DefaultPath(const std::string& application) {
+    return DefaultFolder(application) + "/settings.ini";
+}
+
+SettingsStore::SettingsStore(std::string path) : path_(std::move(path)) { Load(); }
+
+void SettingsStore::Load() {
+    std::error_code ec;
+    if (!fs::exists(path_, ec)) return;
+    std::string text;
+    CSimpleIniA ini;
+    ini.SetUnicode(true);
+    if (!fs::is_regular_file(path_, ec) || !ReadWhole(path_, text) || !LooksLikeIni(text) ||
+        ini.LoadData(text) < 0) {
+        loadFailed_ = true;
+        return;
+    }
+    CSimpleIniA::TNamesDepend sections;
+    ini.GetAllSections(sections);
+    for (const auto& section : sections) {
+        CSimpleIniA::TNamesDepend keys;
+        ini.GetAllKeys(section.pItem, keys);
+        for (const auto& key : keys)
+            values_[section.pItem][key.pItem] = ini.GetValue(section.pItem, key.pItem, "");
+    }
+}
+
+std::optional<std::string> SettingsStore::Get(const std::string& section, const std::string& key) const {
+    auto s = values_.find(section);
+    if (s == values_.end()) return std::nullopt;
+    auto k = s->second.find(key);
+    if (k == s->second.end()) return std::nullopt;
+    return k->second;
+}
+
+void SettingsStore::Set(const std::string& section, const std::string& key, const std::string& value) {
+    values_[section][key] = value;
+}
+
+std::string SettingsStore::Serialize() const {
+    CSimpleIniA ini;
+    ini.SetUnicode(true);
+    for (const auto& [section, keys] : values_)
+        for (const auto& [key, value] : keys) ini.SetValue(section.c_str(), key.c_str(), value.c_str());
+    std::string text;
+    ini.Save(text);
+    return text;
+}
+
+bool SettingsStore::WriteTemp(const std::string& text, std::string& tempPath) const {
+    std::string pattern = path_ + ".tmp-XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    tempPath = name.data();
+    FILE* f = fdopen(fd, "wb");
+    if (!f) {
+        close(fd);
+        return false;
+    }
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = fsync(fileno(f)) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    return ok;
+}
+
+bool SettingsStore::Save() {
+    const fs::path file(path_);
+    std::error_code ec;
+    fs::create_directories(file.parent_path(), ec);
+    if (ec) return false;
+    if (loadFailed_ && fs::exists(file, ec)) {
+        fs::rename(file, fs::path(path_ + ".bad"), ec);  // keep what could not be read
+        if (ec) return false;
+    }
+    std::string temp;
+    const bool written = WriteTemp(Serialize(), temp);
+    if (!written || (beforeRename_ && !beforeRename_())) {
+        if (!temp.empty()) fs::remove(temp, ec);  // an abandoned save leaves no litter
+        return false;
+    }
+    if (std::rename(temp.c_str(), path_.c_str()) != 0) {
+        fs::remove(temp, ec);
+        return false;
+    }
+    loadFailed_ = false;
+    SyncFolder(file.parent_path());
+    return true;
+}
+
+}  // namespace platform

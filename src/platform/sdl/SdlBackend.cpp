@@ -1,0 +1,277 @@
+#include "platform/sdl/SdlBackend.h"
+
+#include <ctime>
+#include <string_view>
+
+#include "platform/sdl/SdlBackendImpl.h"
+#include "platform/sdl/SdlPixels.h"
+#include "platform/sdl/X11Shape.h"
+
+namespace platform {
+
+namespace {
+
+constexpr const char* kNoDisplay =
+    "Kelvaro: cannot open the display (DISPLAY is not set or the X server is not reachable)";
+
+SDL_HitTestResult DragHitTest(SDL_Window*, const SDL_Point* p, void* data) {
+    auto* rec = static_cast<SdlWindowRecord*>(data);
+    // Left button only. X11 asks before SDL records the press, so the server's
+    // button state (the global one) is consulted as well as SDL's.
+    const Uint32 held = SDL_GetMouseState(nullptr, nullptr) | SDL_GetGlobalMouseState(nullptr, nullptr);
+    if (!(held & SDL_BUTTON_LMASK) || (held & (SDL_BUTTON_RMASK | SDL_BUTTON_MMASK))) return SDL_HITTEST_NORMAL;
+    if (!rec->hitTest || !rec->hitTest(p->x, p->y)) return SDL_HITTEST_NORMAL;
+    rec->lastDragPoint = {p->x, p->y};
+    return SDL_HITTEST_DRAGGABLE;
+}
+
+}  // namespace
+
+SdlBackend::Impl::~Impl() {
+    windows.clear();
+    arrow.reset();
+    hand.reset();
+    sound.reset();
+    SDL_Quit();
+}
+
+SdlWindowRecord* SdlBackend::Impl::Find(WindowId w) {
+    auto it = windows.find(w);
+    return it == windows.end() ? nullptr : it->second.get();
+}
+
+void SdlBackend::Impl::ApplyShape(SdlWindowRecord& rec, bool force) {
+    if (!rec.shape || !rec.shown) return;
+    const unsigned long xwindow = sdl::X11WindowOf(rec.window.get());
+    if (xwindow == 0 || (!force && xwindow == rec.shapedXWindow)) return;
+    if (sdl::ApplyX11Shape(rec.window.get(), *rec.shape)) rec.shapedXWindow = xwindow;
+}
+
+SdlBackend::SdlBackend(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+SdlBackend::~SdlBackend() = default;
+
+std::unique_ptr<SdlBackend> SdlBackend::Create(std::string* error) {
+    // Without this the first SDL_GetWindowSurface may re-create the X window
+    // and lose its shape.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // Video and timer only here (audio is optional, see SdlSound); the joystick
+    // subsystem would turn idle waits into polling.
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+        if (error) *error = std::string(kNoDisplay) + ": " + SDL_GetError();
+        return nullptr;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const std::string_view name = driver ? driver : "";
+    if (name != "x11" && name != "wayland") {
+        // SDL may settle on the offscreen or dummy driver without failing.
+        SDL_Quit();
+        if (error) *error = kNoDisplay;
+        return nullptr;
+    }
+    auto impl = std::make_unique<Impl>();
+    impl->arrow = sdl::CursorHandle(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW));
+    impl->hand = sdl::CursorHandle(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND));
+    impl->sound = std::make_unique<sdl::SdlSound>();
+    SDL_StartTextInput();
+    return std::unique_ptr<SdlBackend>(new SdlBackend(std::move(impl)));
+}
+
+bool SdlBackend::HasAudio() const { return impl_->sound && impl_->sound->HasDevice(); }
+
+std::string SdlBackend::VideoDriver() const {
+    const char* d = SDL_GetCurrentVideoDriver();
+    return d ? d : "";
+}
+
+WindowId SdlBackend::CreateWindow(const WindowSpec& spec) {
+    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    if (!spec.taskbarEntry) flags |= SDL_WINDOW_SKIP_TASKBAR;
+    std::string error;
+    auto window = sdl::Own<sdl::WindowHandle>(
+        SDL_CreateWindow(spec.title.c_str(), spec.x, spec.y, spec.width, spec.height, flags), "SDL_CreateWindow", &error);
+    if (!window) {
+        SDL_Log("%s", error.c_str());
+        return 0;
+    }
+    auto rec = std::make_unique<SdlWindowRecord>();
+    rec->window = std::move(window);
+    const WindowId id = SDL_GetWindowID(rec->window.get());
+    if (spec.owner != 0) {
+        if (SdlWindowRecord* owner = impl_->Find(spec.owner))
+            SDL_SetWindowModalFor(rec->window.get(), owner->window.get());  // stays above its owner
+    }
+    impl_->windows[id] = std::move(rec);
+    if (spec.icon) SetWindowIcon(id, *spec.icon);
+    return id;
+}
+
+void SdlBackend::DestroyWindow(WindowId w) {
+    impl_->windows.erase(w);
+    std::erase_if(impl_->pending, [w](const Event& e) { return e.window == w; });
+}
+
+void SdlBackend::ShowWindow(WindowId w) {
+    SdlWindowRecord* rec = impl_->Find(w);
+    if (!rec) return;
+    SDL_ShowWindow(rec->window.get());  // waits for the map on X11
+    rec->shown = true;
+    impl_->ApplyShape(*rec, true);
+}
+
+void SdlBackend::HideWindow(WindowId w) {
+    if (SdlWindowRecord* rec = impl_->Find(w)) {
+        SDL_HideWindow(rec->window.get());
+        rec->shown = false;
+    }
+}
+
+void SdlBackend::MinimizeWindow(WindowId w) {
+    if (SdlWindowRecord* rec = impl_->Find(w)) SDL_MinimizeWindow(rec->window.get());
+}
+
+void SdlBackend::RestoreWindow(WindowId w) {
+    if (SdlWindowRecord* rec = impl_->Find(w)) SDL_RestoreWindow(rec->window.get());
+}
+
+bool SdlBackend::IsMinimized(WindowId w) {
+    SdlWindowRecord* rec = impl_->Find(w);
+    return rec && (SDL_GetWindowFlags(rec->window.get()) & SDL_WINDOW_MINIMIZED) != 0;
+}
+
+void SdlBackend::RaiseWindow(WindowId w) {
+    if (SdlWindowRecord* rec = impl_->Find(w)) SDL_RaiseWindow(rec->window.get());
+}
+
+void SdlBackend::SetWindowTitle(WindowId w, const std::string& title) {
+    if (SdlWindowRecord* rec = impl_->Find(w)) SDL_SetWindowTitle(rec->window.get(), title.c_str());
+}
+
+void SdlBackend::SetWindowIcon(WindowId w, const gfx::Bitmap& icon) {
+    SdlWindowRecord* rec = impl_->Find(w);
+    if (!rec) return;
+    sdl::SurfaceHandle surface(sdl::SurfaceOf(icon));
+    if (surface) SDL_SetWindowIcon(rec->window.get(), surface.get());
+}
+
+void SdlBackend::SetWindowPosition(WindowId w, int x, int y) {
+    if (SdlWindowRecord* rec = impl_->Find(w)) SDL_SetWindowPosition(rec->window.get(), x, y);
+}
+
+gfx::Point SdlBackend::GetWindowPosition(WindowId w) {
+    gfx::Point p;
+    if (SdlWindowRecord* rec = impl_->Find(w)) SDL_GetWindowPosition(rec->window.get(), &p.x, &p.y);
+    return p;
+}
+
+void SdlBackend::SetWindowSize(WindowId w, int width, int height) {
+    if (SdlWindowRecord* rec = impl_->Find(w)) SDL_SetWindowSize(rec->window.get(), width, height);
+}
+
+void SdlBackend::SetWindowShape(WindowId w, const gfx::Region& shape) {
+    SdlWindowRecord* rec = impl_->Find(w);
+    if (!rec) return;
+    rec->shape = shape;
+    impl_->ApplyShape(*rec, true);
+}
+
+void SdlBackend::SetHitTest(WindowId w, HitTest test) {
+    SdlWindowRecord* rec = impl_->Find(w);
+    if (!rec) return;
+    rec->hitTest = std::move(test);
+    SDL_SetWindowHitTest(rec->window.get(), rec->hitTest ? DragHitTest : nullptr, rec);
+}
+
+void SdlBackend::Present(WindowId w, const gfx::Bitmap& framebuffer, const std::vector<gfx::Rect>& dirty) {
+    SdlWindowRecord* rec = impl_->Find(w);
+    if (!rec) return;
+    SDL_Surface* surface = SDL_GetWindowSurface(rec->window.get());
+    if (!surface) return;
+    impl_->ApplyShape(*rec, false);  // in case getting the surface replaced the X window
+    const gfx::Rect bounds = gfx::Rect{0, 0, framebuffer.Width(), framebuffer.Height()}.Intersect(
+        gfx::Rect{0, 0, surface->w, surface->h});
+    std::vector<SDL_Rect> rects;
+    for (const gfx::Rect& d : dirty) {
+        const gfx::Rect r = d.Intersect(bounds);
+        if (r.Empty()) continue;
+        sdl::CopyToSurface(framebuffer, surface, r);
+        rects.push_back({r.left, r.top, r.Width(), r.Height()});
+    }
+    if (!rects.empty()) SDL_UpdateWindowSurfaceRects(rec->window.get(), rects.data(), static_cast<int>(rects.size()));
+}
+
+void SdlBackend::SetCursor(Cursor c) {
+    SDL_Cursor* cursor = (c == Cursor::Hand ? impl_->hand : impl_->arrow).get();
+    if (cursor) SDL_SetCursor(cursor);
+}
+
+void SdlBackend::CaptureMouse(WindowId w) { SDL_CaptureMouse(w != 0 ? SDL_TRUE : SDL_FALSE); }
+
+gfx::Point SdlBackend::GlobalPointer() {
+    gfx::Point p;
+    SDL_GetGlobalMouseState(&p.x, &p.y);
+    return p;
+}
+
+WindowId SdlBackend::WindowUnderPointer() {
+    SDL_Window* focus = SDL_GetMouseFocus();
+    if (!focus) return 0;
+    const WindowId id = SDL_GetWindowID(focus);
+    return impl_->Find(id) ? id : 0;
+}
+
+gfx::Point SdlBackend::ScreenSize() {
+    SDL_Rect usable{0, 0, 1024, 768};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
+    return {usable.w, usable.h};
+}
+
+bool SdlBackend::PollEvent(Event& e) {
+    SDL_Event ev;
+    while (impl_->pending.empty() && SDL_PollEvent(&ev)) impl_->Translate(ev);
+    if (impl_->pending.empty()) return false;
+    e = impl_->pending.front();
+    impl_->pending.pop_front();
+    return true;
+}
+
+bool SdlBackend::WaitEvent(Event& e, int timeoutMs) {
+    if (PollEvent(e)) return true;
+    const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(timeoutMs < 0 ? 0 : timeoutMs);
+    SDL_Event ev;
+    // Events the program ignores must not end the wait early.
+    while (impl_->pending.empty()) {
+        int got = 0;
+        if (timeoutMs < 0) {
+            got = SDL_WaitEvent(&ev);
+        } else {
+            const Uint64 now = SDL_GetTicks64();
+            if (now >= deadline) return false;
+            got = SDL_WaitEventTimeout(&ev, static_cast<int>(deadline - now));
+        }
+        if (!got) {
+            if (timeoutMs < 0) return false;  // SDL failed; do not spin
+            continue;
+        }
+        impl_->Translate(ev);
+    }
+    return PollEvent(e);
+}
+
+uint64_t SdlBackend::NowMs() { return SDL_GetTicks64(); }
+
+int SdlBackend::SecondsOfMinute() {
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return local.tm_sec > 59 ? 59 : local.tm_sec;  // a leap second reads as 59
+}
+
+void SdlBackend::PlaySound(const std::string& path) {
+    if (impl_->sound) impl_->sound->Play(path);
+}
+
+void SdlBackend::OpenURL(const std::string& url) { SDL_OpenURL(url.c_str()); }
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+#include "platform/sdl/SdlPixels.h"
+
+#include <cstring>
+
+namespace platform::sdl {
+
+void CopyToSurface(const gfx::Bitmap& framebuffer, SDL_Surface* surface, const gfx::Rect& r) {
+    if (r.Empty()) return;
+    const bool locked = SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) == 0;
+    const SDL_PixelFormat* fmt = surface->format;
+    auto* base = static_cast<uint8_t*>(surface->pixels);
+    const int bpp = fmt->BytesPerPixel;
+    // The usual X11 visual: 0x00RRGGBB in 32 bits; swap red and blue and be done.
+    const bool xrgb = bpp == 4 && fmt->Rmask == 0x00FF0000u && fmt->Gmask == 0x0000FF00u && fmt->Bmask == 0x000000FFu;
+    for (int y = r.top; y < r.bottom; ++y) {
+        const uint32_t* src = framebuffer.Row(y);
+        uint8_t* row = base + static_cast<size_t>(y) * surface->pitch;
+        for (int x = r.left; x < r.right; ++x) {
+            const uint32_t p = src[x];
+            if (xrgb) {
+                const uint32_t v = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
+                std::memcpy(row + static_cast<size_t>(x) * 4, &v, 4);
+                continue;
+            }
+            const uint32_t v = SDL_MapRGB(fmt, p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF);
+            uint8_t* dst = row + static_cast<size_t>(x) * bpp;
+            if (bpp == 4) {
+                std::memcpy(dst, &v, 4);
+            } else if (bpp == 2) {
+                const auto v16 = static_cast<uint16_t>(v);
+                std::memcpy(dst, &v16, 2);
+            } else if (bpp == 3) {
+                const uint8_t bytes[3] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16)};
+                std::memcpy(dst, bytes, 3);  // little-endian order of the packed value
+            } else {
+                *dst = static_cast<uint8_t>(v);
+            }
+        }
+    }
+    if (locked) SDL_UnlockSurface(surface);
+}
+
+SDL_Surface* SurfaceOf(const gfx::Bitmap& bitmap) {
+    if (bitmap.Empty()) return nullptr;
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, bitmap.Width(), bitmap.Height(), 32, SDL_PIXELFORMAT_ABGR8888);
+    if (!s) return nullptr;
+    for (int y = 0; y < bitmap.Height(); ++y)
+        std::memcpy(static_cast<uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch, bitmap.Row(y),
+                    static_cast<size_t>(bitmap.Width()) * 4);
+    return s;
+}
+
+}  // namespace platform::sdl

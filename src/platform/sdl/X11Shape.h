@@ -1,0 +1,18 @@
+#pragma once
+// The window outline through the X11 SHAPE extension.
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "gfx/Region.h"
+
+namespace platform::sdl {
+
+// The X window behind an SDL window, or 0 when the video driver is not X11.
+unsigned long X11WindowOf(SDL_Window* window);
+
+// Sets the bounding and input shapes of the window to the region. A no-op (false)
+// on other video drivers, without the extension, or when the server refuses.
+bool ApplyX11Shape(SDL_Window* window, const gfx::Region& shape);
+
+}  // namespace platform::sdl

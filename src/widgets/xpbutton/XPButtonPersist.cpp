@@ -1,0 +1,87 @@
+// Loading from and saving to the property store, in the fixed key orders.
+#include "widgets/xpbutton/XPButton.h"
+
+namespace widgets {
+
+namespace {
+
+// A decoded picture with any see-through pixel keeps its own transparency.
+bool HasTransparency(const gfx::Bitmap& b) {
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if ((b.Raw(x, y) & gfx::Bitmap::kOpaque) != gfx::Bitmap::kOpaque) return true;
+    return false;
+}
+
+}  // namespace
+
+void XPButton::ReadProperties(const ui::PropertyBag& bag) {
+    containerWindow_ = Container();
+    ui::AmbientProperties amb = Ambient();
+    containerColour_ = gfx::ResolveColor(amb.backColor);
+    delay_ = true;  // nothing is drawn while loading
+
+    p_.caption = bag.ReadString("Caption", "");
+    p_.captionAlign = bag.ReadLong("CapAlign", 2);
+    p_.buttonStyle = bag.ReadLong("BackStyle", 0);
+    p_.buttonShape = bag.ReadLong("Shape", 0);
+    p_.gradientMode = bag.ReadLong("Gradient", 0);
+    p_.gradientColor = bag.ReadColour("cGradient", kSysButtonFace);
+    p_.foreColor = bag.ReadColour("cFore", kSysButtonText);
+    p_.font = bag.ReadFont("Font", p_.font);
+    p_.showFocusRect = bag.ReadBool("Focus", true);
+    p_.mode = bag.ReadLong("Mode", 0);
+    p_.value = bag.ReadBool("Value", false);
+    if (auto image = bag.ReadPicture("Image")) {
+        p_.picture = ButtonPicture{image, HasTransparency(*image)};
+    } else {
+        p_.picture = ButtonPicture{};
+    }
+    p_.pictureSize = bag.ReadInteger("ImgSize", 16);
+    p_.pictureAlign = bag.ReadLong("ImgAlign", 0);
+    p_.hoverForeColor = bag.ReadColour("cFHover", kSysButtonText);
+    p_.enabled = bag.ReadBool("Enabled", true);
+    Control::SetEnabled(p_.enabled);
+    p_.backColor = gfx::ResolveColor(bag.ReadColour("cBack", amb.backColor));
+    p_.hoverBackColor = bag.ReadColour("cBHover", p_.backColor);
+    p_.hoverColorLocks = bag.ReadLong("LockHover", 0);
+    p_.captionStyle = bag.ReadLong("CapStyle", 0);
+    if (auto icon = bag.ReadPicture("mIcon")) SetButtonMouseIcon(icon);
+    SetButtonMousePointer(bag.ReadInteger("mPointer", 0));
+
+    PrepareResource("Picture");
+    PrepareResource("Font");
+    PrepareResource("BackColor");
+    SetCaption(p_.caption);  // the access key and the layout
+    if (p_.mode == 2) OptionToggle(1);
+    delay_ = false;
+    ResizeProcessing();
+    ClearPropertiesDirty();
+}
+
+void XPButton::WriteProperties(ui::PropertyBag& bag) const {
+    bag.WriteString("Caption", p_.caption, "");
+    bag.WriteLong("CapAlign", p_.captionAlign, 2);
+    bag.WriteLong("BackStyle", p_.buttonStyle, 0);
+    bag.WriteLong("Shape", p_.buttonShape, 0);
+    bag.WriteFont("Font", p_.font, std::nullopt);
+    bag.WriteColour("cFore", p_.foreColor, kSysButtonText);
+    bag.WriteColour("cFHover", p_.hoverForeColor, kSysButtonText);
+    bag.WriteColour("cBhover", p_.hoverBackColor, p_.backColor);
+    bag.WriteBool("Focus", p_.showFocusRect, true);
+    bag.WriteLong("LockHover", p_.hoverColorLocks, 0);
+    bag.WriteColour("cGradient", p_.gradientColor, kSysButtonFace);
+    bag.WriteLong("Gradient", p_.gradientMode, 0);
+    bag.WriteLong("CapStyle", p_.captionStyle, 0);
+    bag.WriteLong("Mode", p_.mode, std::nullopt);
+    bag.WriteBool("Value", p_.value, std::nullopt);
+    bag.WriteLong("ImgAlign", p_.pictureAlign, 0);
+    bag.WritePicture("Image", p_.picture.image);
+    bag.WriteInteger("ImgSize", p_.pictureSize, 16);
+    bag.WriteBool("Enabled", p_.enabled, true);
+    bag.WriteColour("cBack", p_.backColor, std::nullopt);
+    bag.WriteInteger("mPointer", p_.mousePointer, 0);
+    bag.WritePicture("mIcon", p_.mouseIcon);
+}
+
+}  // namespace widgets

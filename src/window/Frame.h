@@ -1,0 +1,23 @@
+#pragma once
+// The painted frame of the main window: the layout pass, the outline, the
+// title-bar images and their looks, dragging and minimising.
+#include "gfx/Region.h"
+
+namespace ui { class Image; }
+
+namespace window {
+
+// The layout pass, run when the window is first shown and at every size change.
+void Form_Resize();
+// Rebuilds the window's outline from its current size.
+void RMe();
+// The outline for a window of w x h pixels.
+gfx::Region BuildOutline(int w, int h);
+// Takes the hover look off both title-bar images.
+void ResetTitleButtons();
+// Remembers the position and minimises; restoring puts the window back there.
+void MinimiseWindow();
+// Attaches the title-bar images' and the drag areas' handlers.
+void WireFrameHandlers();
+
+}  // namespace window

@@ -1,0 +1,48 @@
+#include "window/PictureStore.h"
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+
+#include "assets/Assets.h"
+#include "gfx/Image.h"
+
+namespace window {
+
+namespace {
+
+std::unique_ptr<PictureStore> store;
+
+std::unique_ptr<PictureStore> LoadStore() {
+    auto s = std::make_unique<PictureStore>();
+    char name[32];
+    for (int f = 1; f <= 25; ++f) {
+        std::snprintf(name, sizeof name, "tiles/face%02d.png", f);
+        s->Picture1[f - 1] = LoadAssetPicture(name);
+        std::snprintf(name, sizeof name, "tiles/face%02d_hi.png", f);
+        s->Picture1[f + 24] = LoadAssetPicture(name);
+    }
+    for (int i = 0; i < 4; ++i) s->Picture2[i] = LoadAssetPicture("link" + std::to_string(i) + ".png");
+    s->Picture3 = LoadAssetPicture("pause.png");
+    s->Picture4 = LoadAssetPicture("timebar.png");
+    s->Picture5[0] = LoadAssetPicture("gameover.png");
+    s->Picture5[1] = LoadAssetPicture("win.png");
+    return s;
+}
+
+}  // namespace
+
+std::shared_ptr<const gfx::Bitmap> LoadAssetPicture(std::string_view name) {
+    auto bytes = assets::Find(name);
+    if (bytes.empty()) throw std::runtime_error("Kelvaro: the picture " + std::string(name) + " is missing");
+    return std::make_shared<const gfx::Bitmap>(gfx::DecodePng(bytes.data(), bytes.size(), name));
+}
+
+const PictureStore& Form2() {
+    if (!store) store = LoadStore();
+    return *store;
+}
+
+void UnloadForm2() { store.reset(); }
+
+}  // namespace window

@@ -1,0 +1,30 @@
+#pragma once
+// The hidden picture store: tile faces, link pieces, the pause picture, the
+// time bar and the banners, decoded from the pictures compiled into the
+// program the first time something reads them, and kept to the end.
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include "gfx/Bitmap.h"
+
+namespace window {
+
+struct PictureStore {
+    std::array<std::shared_ptr<const gfx::Bitmap>, 50> Picture1;  // faces: f - 1 normal, f + 24 highlighted
+    std::array<std::shared_ptr<const gfx::Bitmap>, 4> Picture2;   // link pieces
+    std::shared_ptr<const gfx::Bitmap> Picture3;                   // pause picture
+    std::shared_ptr<const gfx::Bitmap> Picture4;                   // time bar
+    std::array<std::shared_ptr<const gfx::Bitmap>, 2> Picture5;   // banners: game over, level cleared
+};
+
+// Form2: loaded on first use. Throws std::runtime_error naming a picture that is
+// missing or cannot be decoded.
+const PictureStore& Form2();
+// Drops the store so the next Form2() loads it afresh (tests).
+void UnloadForm2();
+
+// A picture compiled into the program, by its path below assets/.
+std::shared_ptr<const gfx::Bitmap> LoadAssetPicture(std::string_view name);
+
+}  // namespace window

@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+
+#include "gfx/Image.h"
+
+using gfx::Bitmap;
+
+TEST(ImageTest, PngRoundTripKeepsColourAndOpacity) {
+    Bitmap b(3, 2, 0x123456);
+    b.SetRaw(1, 0, 0x80FF0000u);  // half-transparent blue
+    b.SetRaw(2, 1, 0x000000FFu);  // fully transparent red
+    const std::vector<unsigned char> png = gfx::EncodePng(b);
+    const Bitmap back = gfx::DecodePng(png.data(), png.size(), "roundtrip.png");
+    ASSERT_EQ(back.Width(), 3);
+    ASSERT_EQ(back.Height(), 2);
+    EXPECT_EQ(back.Raw(0, 0), 0xFF123456u);
+    EXPECT_EQ(back.Raw(1, 0), 0x80FF0000u);
+    EXPECT_EQ(back.Raw(2, 1), 0x000000FFu);
+
+    const std::string path = ::testing::TempDir() + "gfx_roundtrip.png";
+    gfx::SavePng(b, path);
+    EXPECT_EQ(gfx::LoadPng(path).Raw(0, 1), 0xFF123456u);
+    std::remove(path.c_str());
+}
+
+TEST(ImageTest, ErrorsNameThePicture) {
+    Bitmap b(4, 4, 0);
+    std::vector<unsigned char> png = gfx::EncodePng(b);
+    png.resize(png.size() / 2);  // truncated
+    try {
+        gfx::DecodePng(png.data(), png.size(), "tiles/face07.png");
+        FAIL() << "truncated PNG decoded";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("tiles/face07.png"), std::string::npos) << e.what();
+    }
+    const unsigned char junk[] = "GIF89a not a png at all";
+    EXPECT_THROW(gfx::DecodePng(junk, sizeof junk, "junk"), std::runtime_error);
+    try {
+        gfx::LoadPng("/nonexistent/dir/pause.png");
+        FAIL() << "missing file loaded";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("/nonexistent/dir/pause.png"), std::string::npos);
+    }
+}
