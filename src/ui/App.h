@@ -22,6 +22,7 @@ namespace ui {
 
 class Form;
 
+// The App must outlive its forms and timers.
 class App {
 public:
     explicit App(platform::Backend& backend);

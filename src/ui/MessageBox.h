@@ -8,7 +8,8 @@
 //
 // Every call is recorded in App::MessageBoxLog(). A scripted answer (App::
 // ScriptMessageBoxAnswer or App::messageBoxHook) closes the box by itself; with
-// none the box stays open for keys and clicks, like the real one.
+// none the box stays open for keys and clicks, like the real one; if nothing
+// more can ever happen (no event, no timer) it closes with the Escape answer.
 #include <string>
 
 #include "ui/MessageBoxTypes.h"

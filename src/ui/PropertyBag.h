@@ -11,6 +11,7 @@
 // underline,strike" (e.g. "SimSun,9,400,0,0,0"); pictures as "png:" followed by
 // the PNG in base64, or a name the picture resolver turns into a bitmap.
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -94,7 +95,7 @@ public:
     void SetPictureResolver(PictureResolver r);
 
 private:
-    std::vector<std::pair<std::string, PropertyBag>> sections_;
+    std::deque<std::pair<std::string, PropertyBag>> sections_;  // references to bags stay valid
     PictureResolver resolver_;
 };
 

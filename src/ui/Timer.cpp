@@ -7,6 +7,7 @@ namespace ui {
 Timer::Timer(App& app, std::string name) : app_(app), name_(std::move(name)) {}
 
 Timer::~Timer() {
+    *alive_ = false;
     if (handle_) app_.StopTimer(handle_);
 }
 
@@ -28,9 +29,12 @@ void Timer::Restart() {
     handle_ = app_.StartTimer(interval_, [this] {
         // A tick never runs into a handler of this timer that is still on the stack.
         if (inHandler_ || !TimerEvent) return;
+        // The handler may destroy this timer: run a copy, and touch nothing after it then.
+        std::function<void()> handler = TimerEvent;
+        std::shared_ptr<bool> alive = alive_;
         inHandler_ = true;
-        TimerEvent();
-        inHandler_ = false;
+        handler();
+        if (*alive) inHandler_ = false;
     });
 }
 

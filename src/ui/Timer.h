@@ -6,6 +6,7 @@
 // timer that is still running (a nested loop inside the handler).
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace ui {
@@ -37,6 +38,7 @@ private:
     bool enabled_ = false;
     uint64_t handle_ = 0;  // App timer, 0 when not scheduled
     bool inHandler_ = false;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include "flow/GameWiring.h"
 #include "game/GameControls.h"
+#include "game/GameEnv.h"
 #include "platform/Platform.h"
 #include "window/Frame.h"
 #include "window/FrmMain.h"
@@ -48,6 +49,10 @@ void HookUpMainWindow(ui::App& app, const std::string& programFolder) {
     frmMain->HelpRequested = ShowHelp;
 }
 
-void UnhookMainWindow() { game::ResetGameControls(); }
+void UnhookMainWindow() {
+    game::ResetGameControls();
+    // The seconds came from the App that is going away.
+    game::gameEnv.secondsOfMinute = nullptr;
+}
 
 }  // namespace window

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "flow/Clock.h"
 #include "flow/ControlButtons.h"
 #include "flow/Hints.h"
 #include "game/BoardDrawing.h"

@@ -72,7 +72,8 @@ TEST_F(ControlTreeTest, RegionLetsTheContainerShowThrough) {
     c.SetRegion(gfx::Region::FromRect(10, 10, 40, 40));
     EXPECT_EQ(form.ControlAt(25, 25), &box);  // inside the rectangle, outside the region
     EXPECT_EQ(form.ControlAt(30, 30), &c);
-    EXPECT_EQ(form.ControlAt(59, 59), &box);
+    EXPECT_EQ(form.ControlAt(59, 59), &c);
+    EXPECT_EQ(form.ControlAt(60, 59), &box);
     c.SetRegion(std::nullopt);
     EXPECT_EQ(form.ControlAt(25, 25), &c);
 }

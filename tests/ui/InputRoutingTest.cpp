@@ -78,7 +78,7 @@ TEST_F(InputRoutingTest, ReleaseOutsideGoesToThePressingControlWithoutClick) {
     backend.MouseDown(win, 20, 20);
     backend.Move(win, 120, 20, kLeftButton);
     backend.MouseUp(win, 120, 20);
-    EXPECT_EQ(Run(), (Log{"A.got", "A.down(1,10,10)", "A.move(110,10)", "A.up(1,110,10)"}));
+    EXPECT_EQ(Run(), (Log{"A.got", "A.ambient:DisplayAsDefault=1", "A.down(1,10,10)", "A.move(110,10)", "A.up(1,110,10)"}));
     // The capture ended with the release: moves go to what lies under the pointer again.
     backend.Move(win, 120, 20);
     EXPECT_EQ(Run(), (Log{"B.move(20,10)"}));
@@ -86,7 +86,7 @@ TEST_F(InputRoutingTest, ReleaseOutsideGoesToThePressingControlWithoutClick) {
 
 TEST_F(InputRoutingTest, ClickNeedsLeftPressAndReleaseInside) {
     backend.Click(win, 20, 20);
-    EXPECT_EQ(Run(), (Log{"A.got", "A.down(1,10,10)", "A.up(1,10,10)", "A.click"}));
+    EXPECT_EQ(Run(), (Log{"A.got", "A.ambient:DisplayAsDefault=1", "A.down(1,10,10)", "A.up(1,10,10)", "A.click"}));
     backend.Click(win, 20, 20, kRightButton);
     EXPECT_EQ(Run(), (Log{"A.down(2,10,10)", "A.up(2,10,10)"}));
     // Leaving and coming back before the release still clicks.
@@ -98,7 +98,7 @@ TEST_F(InputRoutingTest, ClickNeedsLeftPressAndReleaseInside) {
 
 TEST_F(InputRoutingTest, DoubleClickGivesOneClickOnly) {
     backend.DoubleClick(win, 20, 20);
-    EXPECT_EQ(Run(), (Log{"A.got", "A.down(1,10,10)", "A.up(1,10,10)", "A.click", "A.dbl", "A.up(1,10,10)"}));
+    EXPECT_EQ(Run(), (Log{"A.got", "A.ambient:DisplayAsDefault=1", "A.down(1,10,10)", "A.up(1,10,10)", "A.click", "A.dbl", "A.up(1,10,10)"}));
 }
 
 TEST_F(InputRoutingTest, ExplicitCaptureTakesMovesOverOtherControls) {
@@ -109,6 +109,21 @@ TEST_F(InputRoutingTest, ExplicitCaptureTakesMovesOverOtherControls) {
     b->ReleaseCapture();
     backend.Move(win, 20, 20);
     EXPECT_EQ(Run(), (Log{"A.move(10,10)"}));
+}
+
+TEST_F(InputRoutingTest, MouseCoordinatesAreInTheControlsOwnScale) {
+    auto& box = form.Add<PictureBox>("Picture2");  // measures in twips
+    box.SetBounds(gfx::Rect::FromSize(0, 100, 100, 100));
+    auto& label = box.Add<Label>("Label1");
+    label.SetBounds(gfx::Rect::FromSize(10, 10, 20, 19));
+    std::vector<float> got;
+    auto rec = [&](int, int, float x, float y) { got.insert(got.end(), {x, y}); };
+    box.MouseDown = rec;
+    label.MouseDown = rec;
+    backend.Click(win, 5, 105);
+    backend.Click(win, 12, 113);
+    app.DoEvents();
+    EXPECT_EQ(got, (std::vector<float>{75, 75, 30, 45}));  // a label speaks its container's scale
 }
 
 TEST_F(InputRoutingTest, DisabledControlsTakeNoInput) {
@@ -154,14 +169,14 @@ TEST_F(InputRoutingTest, EnterGoesToTheButtonShownAsDefaultEscapeToCancel) {
     field.SetFocus();
     log.clear();
     backend.Key(win, platform::kVkReturn);
-    EXPECT_EQ(Run(), (Log{"B.click"}));
+    EXPECT_EQ(Run(), (Log{"B.click", "F.keyup13"}));  // the release still reaches the focus
     // A focused button is the default while it has the focus.
     a->SetFocus();
     EXPECT_EQ(Run(), (Log{"F.lost", "A.got", "B.ambient:DisplayAsDefault=0", "A.ambient:DisplayAsDefault=1"}));
     backend.Key(win, platform::kVkReturn);
-    EXPECT_EQ(Run(), (Log{"A.click"}));
+    EXPECT_EQ(Run(), (Log{"A.click", "A.keyup13"}));
     backend.Key(win, platform::kVkEscape);
-    EXPECT_EQ(Run(), (Log{"A.click"}));
+    EXPECT_EQ(Run(), (Log{"A.click", "A.keyup27"}));
     // Other keys go to the focused control.
     backend.Key(win, 'Z');
     backend.Char(win, 'z');

@@ -136,7 +136,7 @@ TEST_F(MessageBoxTest, DrawsItsIconTextAndButtons) {
     });
     AskRestart();
     ASSERT_FALSE(shot.Empty());
-    gfx::SavePng(shot, testing::TempDir() + "messagebox.png");
+    gfx::SavePng(shot, testing::TempDir() + "ui-messagebox.png");
     // The question icon is a blue disc left of the text; its middle is white ("?" stem aside).
     EXPECT_EQ(shot.GetPixel(12 + 4 + 4, 24 + 16 + 16), 0xD77800u);
     // The prompt is drawn in black somewhere right of the icon.

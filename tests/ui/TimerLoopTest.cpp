@@ -120,6 +120,19 @@ TEST_F(TimerLoopTest, HandlerRunningANestedLoopIsNotReentered) {
     EXPECT_GE(slowRuns, 2);  // it ticks again once the first run has returned
 }
 
+TEST_F(TimerLoopTest, ATimerMayBeDestroyedByItsOwnHandler) {
+    auto* t = new Timer(app);
+    int ticks = 0;
+    t->SetInterval(10);
+    t->TimerEvent = [&] {
+        ++ticks;
+        delete t;
+    };
+    t->SetEnabled(true);
+    app.RunFor(100);
+    EXPECT_EQ(ticks, 1);
+}
+
 TEST_F(TimerLoopTest, HostTimersOfAControl) {
     ShowForm();
     auto* c = new Control(&form, "XPButton1");

@@ -19,6 +19,7 @@ protected:
     void ShowForm() {
         form.Show();
         win = form.Window();
+        app.DoEvents();  // the window's first exposure
     }
 
     platform::HeadlessBackend backend;

@@ -1,0 +1,145 @@
+// Start-up, the stored position, the single instance and the exit question,
+// with the whole program running on the headless backend.
+#include <sys/file.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "ProgramFixture.h"
+#include "flow/Levels.h"
+#include "game/GameControls.h"
+#include "platform/SettingsStore.h"
+
+namespace kelvaro_test {
+namespace {
+
+using ui::MsgResult;
+
+TEST_F(ProgramTest, FirstRunOpensCentredWithLevelOneRunning) {
+    ASSERT_TRUE(Start());
+    // (1024 * 15 - 11385) div 2 = 1987 twips, (768 * 15 - 8535) div 2 = 1492 twips.
+    EXPECT_EQ(window::MainX, 1987);
+    EXPECT_EQ(window::MainY, 1492);
+    EXPECT_EQ(WindowPos(), (gfx::Point{132, 99}));
+    EXPECT_EQ(Main().PixelWidth(), 759);
+    EXPECT_EQ(Main().PixelHeight(), 569);
+    EXPECT_EQ(backend_.Window(Win()).title, "Kelvaro 1.0.5");
+    EXPECT_TRUE(backend_.Window(Win()).shown);
+    EXPECT_EQ(Main().Label3->Caption(), "1");
+    EXPECT_EQ(Main().XPButton5->Caption(), "求助 10");
+    EXPECT_TRUE(Main().Timer2->Enabled());
+    EXPECT_EQ(Main().Timer2->Interval(), 2500);
+    EXPECT_FALSE(Main().Timer1->Enabled());
+    EXPECT_FALSE(Main().Label4->Visible());
+    EXPECT_TRUE(game::gameState.gameRunning);
+    EXPECT_EQ(game::gameState.rowA, 2);
+    EXPECT_EQ(game::gameState.colA, 2);
+    EXPECT_EQ(game::gameState.timeLeft, 150);
+}
+
+TEST_F(ProgramTest, StoredPositionIsUsedInWholeTwips) {
+    WriteSettings("[SetLog]\nfrmMainX = 3495\nfrmMainY = 1200\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(WindowPos(), (gfx::Point{233, 80}));
+}
+
+TEST_F(ProgramTest, StoredFractionsRoundHalfToEven) {
+    backend_.SetScreenSize(1600, 1200);
+    WriteSettings("[SetLog]\nfrmMainX = 3495.5\nfrmMainY = 3494.5\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(window::MainX, 3496);
+    EXPECT_EQ(window::MainY, 3494);
+}
+
+TEST_F(ProgramTest, StoredGarbageFallsBackToCentre) {
+    WriteSettings("[SetLog]\nfrmMainX = left\nfrmMainY = 12abc\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(WindowPos(), (gfx::Point{132, 99}));
+}
+
+TEST_F(ProgramTest, ExitAnsweredNoChangesNothing) {
+    ASSERT_TRUE(Start());
+    ClickCell(3, 4);
+    auto before = game::gameState;
+    app_->ScriptMessageBoxAnswer(MsgResult::No);
+    Click(Main().XPButton6->FormRect().left + 40, Main().XPButton6->FormRect().top + 16);
+    ASSERT_EQ(app_->MessageBoxLog().size(), 1u);
+    const ui::MessageBoxRecord& box = app_->MessageBoxLog()[0];
+    EXPECT_EQ(box.prompt, "你确定要关闭并结束程序吗？");
+    EXPECT_EQ(box.title, "Kelvaro");
+    EXPECT_EQ(box.buttons, ui::MsgButtons::YesNo);
+    EXPECT_EQ(box.icon, ui::MsgIcon::Question);
+    EXPECT_EQ(box.defaultButton, 1);
+    EXPECT_FALSE(app_->QuitRequested());
+    EXPECT_TRUE(Main().Timer2->Enabled());
+    EXPECT_EQ(game::gameState.rowA, before.rowA);
+    EXPECT_EQ(game::gameState.colA, before.colA);
+    EXPECT_EQ(game::gameState.timeLeft, before.timeLeft);
+    EXPECT_FALSE(std::filesystem::exists(env_.settingsPath));
+}
+
+TEST_F(ProgramTest, ExitAnsweredYesSavesTheActualPositionAndEnds) {
+    ASSERT_TRUE(Start());
+    // The window manager moved the window; the saved position is where it is now.
+    backend_.MoveWindowByUser(Win(), 300, 40);
+    app_->DoEvents();
+    app_->ScriptMessageBoxAnswer(MsgResult::Yes);
+    Click(Main().XPButton6->FormRect().left + 40, Main().XPButton6->FormRect().top + 16);
+    EXPECT_TRUE(app_->QuitRequested());
+    EXPECT_FALSE(Main().Timer2->Enabled());
+    platform::SettingsStore stored(env_.settingsPath);
+    EXPECT_EQ(stored.Get("SetLog", "frmMainX"), "4500");
+    EXPECT_EQ(stored.Get("SetLog", "frmMainY"), "600");
+}
+
+TEST_F(ProgramTest, ClosingAndRestartingRestoresThePosition) {
+    WriteSettings("[SetLog]\nfrmMainX = 3495\nfrmMainY = 1200\n");
+    ASSERT_TRUE(Start());
+    app_->ScriptMessageBoxAnswer(MsgResult::Yes);
+    window::ConfirmExit();
+    window::EndProgram();
+    app_.reset();
+    game::ResetGameState();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(WindowPos(), (gfx::Point{233, 80}));
+}
+
+TEST_F(ProgramTest, SecondInstanceEndsSilentlyWithoutAWindow) {
+    int fd = open(env_.lockPath.c_str(), O_CREAT | O_RDWR, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
+    app_ = std::make_unique<ui::App>(backend_);
+    EXPECT_FALSE(window::Main(*app_, env_));
+    EXPECT_TRUE(backend_.OpenWindows().empty());
+    EXPECT_TRUE(app_->MessageBoxLog().empty());
+    close(fd);
+}
+
+TEST_F(ProgramTest, RestartAnsweredNoChangesNothing) {
+    ASSERT_TRUE(Start());
+    auto before = game::gameState;
+    app_->ScriptMessageBoxAnswer(MsgResult::No);
+    Click(Main().XPButton1->FormRect().left + 40, Main().XPButton1->FormRect().top + 16);
+    ASSERT_EQ(app_->MessageBoxLog().size(), 1u);
+    EXPECT_EQ(app_->MessageBoxLog()[0].prompt, "你确定要重新载入游戏吗？");
+    EXPECT_EQ(app_->MessageBoxLog()[0].defaultButton, 1);
+    for (int r = 1; r <= 12; ++r)
+        for (int c = 1; c <= 16; ++c) {
+            EXPECT_EQ(game::gameState.board[r][c].face, before.board[r][c].face);
+            EXPECT_EQ(game::gameState.board[r][c].state, before.board[r][c].state);
+        }
+}
+
+TEST_F(ProgramTest, SoundsComeFromTheProgramFolderAndMissingOnesChangeNothing) {
+    // The program folder holds no sound at all.
+    ASSERT_TRUE(Start());
+    Click(Main().XPButton2->FormRect().left + 40, Main().XPButton2->FormRect().top + 16);
+    ASSERT_FALSE(backend_.Sounds().empty());
+    EXPECT_EQ(backend_.Sounds().back(), env_.programFolder + "/hit.wav");
+    EXPECT_TRUE(game::gameState.paused);
+    Click(CellX(5), CellY(5));  // resumes
+    EXPECT_FALSE(game::gameState.paused);
+    EXPECT_TRUE(game::gameState.gameRunning);
+}
+
+}  // namespace
+}  // namespace kelvaro_test
