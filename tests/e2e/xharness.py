@@ -120,5 +120,9 @@ class XSession:
         self.xdotool("mouseup", button)
         time.sleep(0.4)
 
+    def activate(self, wid):
+        self.xdotool("windowactivate", "--sync", wid)
+        time.sleep(0.2)
+
     def key(self, *keys):
         self.xdotool("key", *keys)

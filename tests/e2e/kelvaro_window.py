@@ -1,0 +1,67 @@
+"""Starting the real program in an X session and reading its board from screenshots."""
+import hashlib
+import os
+import time
+
+TITLE = "Kelvaro 1.0.5"
+BOARD = (4 + 8, 32 + 24)  # the board's top-left corner in the window
+
+
+def start(session, program):
+    home = os.path.join(session.tmp, "home")
+    os.makedirs(home, exist_ok=True)
+    env = {"HOME": home, "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+           "XDG_RUNTIME_DIR": session.tmp}
+    proc = session.spawn([program], env=env)
+    wid = session.find_window(TITLE)
+    time.sleep(0.8)
+    return proc, wid, os.path.join(home, ".config", "Kelvaro", "settings.ini")
+
+
+def cell_origin(win_x, win_y, row, col):
+    return win_x + BOARD[0] + (col - 1) * 40, win_y + BOARD[1] + (row - 1) * 40
+
+
+def cell_centre(win_x, win_y, row, col):
+    x, y = cell_origin(win_x, win_y, row, col)
+    return x + 20, y + 20
+
+
+def face_key(shot, win_x, win_y, row, col):
+    """A fingerprint of a cell's picture, inside the grid lines."""
+    x, y = cell_origin(win_x, win_y, row, col)
+    return hashlib.sha1(shot.crop((x + 2, y + 2, x + 38, y + 38)).tobytes()).hexdigest()
+
+
+def mostly_white(shot, win_x, win_y, row, col):
+    x, y = cell_origin(win_x, win_y, row, col)
+    crop = shot.crop((x + 3, y + 3, x + 37, y + 37))
+    white = sum(1 for p in crop.getdata() if p == (255, 255, 255))
+    return white > 0.95 * 34 * 34
+
+
+def find_linkable_pair(shot, win_x, win_y):
+    """Two tiles of one face that surely link: neighbours, or both on the same
+    outer row or column of the field (joined through the empty ring). Pairs
+    whose face is that of (2, 2) are avoided unless (2, 2) is one of them, since
+    the first press pairs with (2, 2)."""
+    keys = {(r, c): face_key(shot, win_x, win_y, r, c) for r in range(2, 12) for c in range(2, 16)}
+    first = keys[(2, 2)]
+    candidates = []
+    for (r, c), k in keys.items():
+        for (r2, c2) in ((r, c + 1), (r + 1, c)):
+            if keys.get((r2, c2)) == k:
+                candidates.append(((r, c), (r2, c2)))
+    for line in ([(2, c) for c in range(2, 16)], [(11, c) for c in range(2, 16)],
+                 [(r, 2) for r in range(2, 12)], [(r, 15) for r in range(2, 12)]):
+        for i, a in enumerate(line):
+            for b in line[i + 1:]:
+                if keys[a] == keys[b]:
+                    candidates.append((a, b))
+    for a, b in candidates:
+        if (2, 2) in (a, b):
+            return (2, 2), (b if a == (2, 2) else a)
+    for a, b in candidates:
+        if keys[a] != first:
+            return a, b
+    return None

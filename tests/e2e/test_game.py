@@ -1,0 +1,59 @@
+"""The real program in a real X server: the window opens centred, two linkable
+tiles found on a screenshot vanish when clicked, and the exit button with Yes
+ends the program and saves its position."""
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import e2eargs  # noqa: E402
+import kelvaro_window as kw  # noqa: E402
+from xharness import XSession  # noqa: E402
+
+
+def expect(cond, what):
+    if not cond:
+        raise AssertionError(what)
+    print("ok:", what)
+
+
+def main():
+    args = e2eargs.parse()
+    with XSession() as s:
+        t0 = time.time()
+        proc, wid, settings = kw.start(s, args.program)
+        print(f"figure: window found {time.time() - t0:.2f} s after start (includes the X round trips of the test)")
+        x, y, w, h = s.geometry(wid)
+        expect((w, h) == (759, 569), f"the window is 759 x 569 ({w} x {h})")
+        expect(abs(x - (1024 - 759) // 2) <= 1 and abs(y - (768 - 569) // 2) <= 1, f"the window is centred ({x},{y})")
+        with open(f"/proc/{proc.pid}/status") as f:
+            rss = [line for line in f if line.startswith("VmRSS")]
+        print("figure: resident memory at start:", rss[0].strip() if rss else "?")
+
+        shot = s.screenshot(os.path.join(s.tmp, "start.png"))
+        pair = kw.find_linkable_pair(shot, x, y)
+        expect(pair is not None, f"a linkable pair is on the board: {pair}")
+        a, b = pair
+        s.click(*kw.cell_centre(x, y, *a))
+        time.sleep(0.3)
+        s.click(*kw.cell_centre(x, y, *b))
+        time.sleep(1.0)
+        shot = s.screenshot(os.path.join(s.tmp, "after.png"))
+        expect(kw.mostly_white(shot, x, y, *a) and kw.mostly_white(shot, x, y, *b), "both cells are empty now")
+
+        s.click(x + 664 + 40, y + 464 + 16)
+        box = s.find_window("Kelvaro")
+        expect(box != wid, "the exit question opens its own window")
+        s.activate(box)
+        s.key("y")
+        proc.wait(timeout=10)
+        expect(proc.returncode == 0, "the program ended normally")
+        with open(settings) as f:
+            text = f.read()
+        expect("[SetLog]" in text and f"frmMainX = {x * 15}" in text.replace("=", " = ").replace("  ", " ")
+               and f"frmMainY = {y * 15}" in text.replace("=", " = ").replace("  ", " "),
+               "the position is saved in twips: " + text.strip().replace("\n", " | "))
+
+
+if __name__ == "__main__":
+    main()
