@@ -124,6 +124,8 @@ void Form::HandleMouseMove(const platform::Event& e) {
     if (!target->IsEffectivelyEnabled()) return;
     gfx::Point p = LocalPoint(target, e.x, e.y);
     target->OnMouseMove(e.button, e.shift, target->ToOwnScale(p.x), target->ToOwnScale(p.y));
+    // A move handler may change the pointer (the board does); show it at once.
+    if (target == (capture_ ? capture_ : (pressed_ ? pressed_ : ControlAt(e.x, e.y)))) UpdateCursor(target);
 }
 
 void Form::UpdateCursor(Control* c) {
