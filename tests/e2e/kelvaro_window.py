@@ -3,6 +3,8 @@ import hashlib
 import os
 import time
 
+from xharness import expect
+
 TITLE = "Kelvaro 1.0.5"
 BOARD = (4 + 8, 32 + 24)  # the board's top-left corner in the window
 
@@ -65,3 +67,18 @@ def find_linkable_pair(shot, win_x, win_y):
         if keys[a] != first:
             return a, b
     return None
+
+
+def answer_exit_yes(session, proc, wid, settings, x, y):
+    """Answers the open exit question with Y and checks the saved position."""
+    box = session.find_window("Kelvaro")
+    expect(box != wid, "the exit question opens its own window")
+    session.activate(box)
+    session.key("y")
+    proc.wait(timeout=10)
+    expect(proc.returncode == 0, "Yes ends the program")
+    with open(settings) as f:
+        text = f.read()
+    flat = text.replace(" ", "")
+    expect("[SetLog]" in text and f"frmMainX={x * 15}" in flat and f"frmMainY={y * 15}" in flat,
+           "the position is saved in twips: " + text.strip().replace("\n", " | "))

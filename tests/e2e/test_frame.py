@@ -10,13 +10,8 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2eargs  # noqa: E402
 import kelvaro_window as kw  # noqa: E402
-from xharness import XSession  # noqa: E402
+from xharness import XSession, expect  # noqa: E402
 
-
-def expect(cond, what):
-    if not cond:
-        raise AssertionError(what)
-    print("ok:", what)
 
 
 def viewable(s, wid):
@@ -65,16 +60,7 @@ def main():
         expect(near(s.geometry(wid)[:2], (x, y), 1), f"it comes back at the same place {s.geometry(wid)[:2]}")
 
         s.click(x + 738 + 8, y + 5 + 8)
-        box = s.find_window("Kelvaro")
-        expect(box != wid, "the close image asks the question in its own window")
-        s.activate(box)
-        s.key("y")
-        proc.wait(timeout=10)
-        expect(proc.returncode == 0, "Yes ends the program")
-        with open(settings) as f:
-            text = f.read().replace(" ", "")
-        expect(f"frmMainX={x * 15}" in text and f"frmMainY={y * 15}" in text,
-               "the position is saved: " + text.strip().replace("\n", " | "))
+        kw.answer_exit_yes(s, proc, wid, settings, x, y)
 
 
 if __name__ == "__main__":

@@ -10,19 +10,9 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2eargs  # noqa: E402
 import kelvaro_window as kw  # noqa: E402
-from xharness import XSession  # noqa: E402
+from xharness import XSession, cpu_seconds, expect  # noqa: E402
 
 
-def expect(cond, what):
-    if not cond:
-        raise AssertionError(what)
-    print("ok:", what)
-
-
-def cpu_seconds(pid):
-    with open(f"/proc/{pid}/stat") as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
 def main():
@@ -59,17 +49,7 @@ def main():
         expect(kw.mostly_white(shot, x, y, *a) and kw.mostly_white(shot, x, y, *b), "both cells are empty now")
 
         s.click(x + 664 + 40, y + 464 + 16)
-        box = s.find_window("Kelvaro")
-        expect(box != wid, "the exit question opens its own window")
-        s.activate(box)
-        s.key("y")
-        proc.wait(timeout=10)
-        expect(proc.returncode == 0, "the program ended normally")
-        with open(settings) as f:
-            text = f.read()
-        expect("[SetLog]" in text and f"frmMainX = {x * 15}" in text.replace("=", " = ").replace("  ", " ")
-               and f"frmMainY = {y * 15}" in text.replace("=", " = ").replace("  ", " "),
-               "the position is saved in twips: " + text.strip().replace("\n", " | "))
+        kw.answer_exit_yes(s, proc, wid, settings, x, y)
 
 
 if __name__ == "__main__":

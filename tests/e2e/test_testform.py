@@ -9,7 +9,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2eargs  # noqa: E402
-from xharness import XSession  # noqa: E402
+from xharness import XSession, cpu_seconds, expect  # noqa: E402
 
 TITLE = "Kelvaro Test Form"
 
@@ -23,16 +23,6 @@ def read_line(proc, timeout=5):
     raise AssertionError("no output from the test form")
 
 
-def expect(cond, what):
-    if not cond:
-        raise AssertionError(what)
-    print("ok:", what)
-
-
-def cpu_seconds(pid):
-    with open(f"/proc/{pid}/stat") as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
 def main():

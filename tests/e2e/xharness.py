@@ -8,6 +8,19 @@ import time
 from PIL import Image
 
 
+def expect(cond, what):
+    if not cond:
+        raise AssertionError(what)
+    print("ok:", what)
+
+
+def cpu_seconds(pid):
+    """Processor time a process has used, user and system."""
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
 class XSession:
     ROOT = (0x33, 0x66, 0x99)
     ROOT_HEX = "#336699"
