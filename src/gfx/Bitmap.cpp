@@ -16,9 +16,22 @@ Colour Bitmap::GetPixel(int x, int y) const {
 
 void Bitmap::SetPixel(int x, int y, Colour c) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-    SetRaw(x, y, (c & 0xFFFFFFu) | kOpaque);
+    OpaqueRow(y)[x] = (c & 0xFFFFFFu) | kOpaque;
 }
 
-void Bitmap::Fill(Colour c) { std::fill(pixels_.begin(), pixels_.end(), (c & 0xFFFFFFu) | kOpaque); }
+void Bitmap::Fill(Colour c) {
+    std::fill(pixels_.begin(), pixels_.end(), (c & 0xFFFFFFu) | kOpaque);
+    opacity_ = Opacity::Opaque;
+}
+
+bool Bitmap::IsOpaque() const {
+    if (opacity_ == Opacity::Unknown) {
+        // AND of all pixels: the top byte stays 0xFF only if every pixel has it.
+        uint32_t all = kOpaque;
+        for (const uint32_t p : pixels_) all &= p;
+        opacity_ = (all & kOpaque) == kOpaque ? Opacity::Opaque : Opacity::Translucent;
+    }
+    return opacity_ == Opacity::Opaque;
+}
 
 }  // namespace gfx

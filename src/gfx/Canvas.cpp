@@ -22,7 +22,7 @@ bool Canvas::Visible(int x, int y) const {
 }
 
 void Canvas::Plot(int x, int y, Colour c) {
-    if (Visible(x, y)) target_->SetRaw(x, y, Opaque(c));
+    if (Visible(x, y)) target_->OpaqueRow(y)[x] = Opaque(c);
 }
 
 void Canvas::FillRegionDevice(const Region& region, Colour c) {
@@ -31,7 +31,7 @@ void Canvas::FillRegionDevice(const Region& region, Colour c) {
     const uint32_t value = Opaque(c);
     for (const Rect& r : visible.Rects())
         for (int y = r.top; y < r.bottom; ++y) {
-            uint32_t* row = target_->Row(y);
+            uint32_t* row = target_->OpaqueRow(y);
             for (int x = r.left; x < r.right; ++x) row[x] = value;
         }
 }
@@ -42,7 +42,7 @@ void Canvas::FillRect(const Rect& r, Colour c) {
         const Rect v = d.Intersect({0, 0, target_->Width(), target_->Height()});
         const uint32_t value = Opaque(c);
         for (int y = v.top; y < v.bottom; ++y) {
-            uint32_t* row = target_->Row(y);
+            uint32_t* row = target_->OpaqueRow(y);
             for (int x = v.left; x < v.right; ++x) row[x] = value;
         }
         return;

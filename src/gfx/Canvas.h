@@ -156,6 +156,7 @@ private:
     void FillSpan(int y, int x0, int x1, Colour c);
     void FillRegionDevice(const Region& region, Colour c);
     void PenLine(int x0, int y0, int x1, int y1);
+    void StraightLine(int x0, int y0, int x1, int y1, Colour c);
     void PenDot(int x, int y, Colour c);
     void DrawGlyphs(int x, int baseline, std::u32string_view text, int underlineFrom, int underlineTo);
     const Font& RequireFont() const;

@@ -1,5 +1,7 @@
 // Bitmap copies: plain, stretched (nearest neighbour), raster operations,
 // alpha-aware and colour-keyed.
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "gfx/Canvas.h"
@@ -38,45 +40,97 @@ uint32_t ApplyRop(Rop rop, uint32_t d, uint32_t s, uint32_t brush) {
 // centre is nearest to the destination pixel's centre.
 std::vector<int> SampleMap(int dstLen, int srcStart, int srcLen) {
     std::vector<int> map(static_cast<size_t>(dstLen));
+    if (dstLen == srcLen) {
+        for (int i = 0; i < dstLen; ++i) map[static_cast<size_t>(i)] = srcStart + i;
+        return map;
+    }
     for (int i = 0; i < dstLen; ++i)
         map[static_cast<size_t>(i)] =
             srcStart + static_cast<int>((2LL * i + 1) * srcLen / (2LL * dstLen));
     return map;
 }
 
+// The offsets whose samples lie in [0, limit), as [first, last): samples never
+// decrease, so they form one run.
+std::pair<int, int> InsideRun(const std::vector<int>& map, int limit) {
+    const auto first = std::lower_bound(map.begin(), map.end(), 0);
+    const auto last = std::lower_bound(first, map.end(), limit);
+    return {static_cast<int>(first - map.begin()), static_cast<int>(last - map.begin())};
+}
+
+// How one row of samples lands on the target; chosen once per copy.
+enum class RowKind { Move, Gather, GatherOpaque, Alpha, Key, Rop };
+
+struct RowCopy {
+    RowKind kind;
+    Rop rop;
+    uint32_t extra;  // key colour or brush
+};
+
+RowCopy ChooseRow(int mode, uint32_t extra, const Bitmap& src, bool unitWidth, uint32_t brush) {
+    const Rop rop = static_cast<Rop>(extra);
+    if (mode == kModeKey) return {RowKind::Key, rop, extra};
+    if (mode == kModeRop && rop != Rop::SrcCopy) return {RowKind::Rop, rop, brush};
+    // A plain copy, or a blend whose source has nothing to blend.
+    if (src.IsOpaque()) return {unitWidth ? RowKind::Move : RowKind::Gather, rop, 0};
+    return {mode == kModeAlpha ? RowKind::Alpha : RowKind::GatherOpaque, rop, 0};
+}
+
+// Writes n pixels at d from the source row s sampled at xs.
+void CopyRow(const RowCopy& how, uint32_t* d, const uint32_t* s, const int* xs, int n) {
+    switch (how.kind) {
+        case RowKind::Move: std::memmove(d, s + xs[0], static_cast<size_t>(n) * sizeof(uint32_t)); return;
+        case RowKind::Gather:
+            for (int i = 0; i < n; ++i) d[i] = s[xs[i]];
+            return;
+        case RowKind::GatherOpaque:
+            for (int i = 0; i < n; ++i) d[i] = s[xs[i]] | Bitmap::kOpaque;
+            return;
+        case RowKind::Alpha:
+            for (int i = 0; i < n; ++i) {
+                const uint32_t p = s[xs[i]];
+                const uint32_t a = p >> 24;
+                if (a == 0xFF) d[i] = p;
+                else if (a != 0) d[i] = Blend(d[i], p);
+            }
+            return;
+        case RowKind::Key:
+            for (int i = 0; i < n; ++i) {
+                const uint32_t p = s[xs[i]];
+                if ((p & kRgb) != how.extra) d[i] = (p & kRgb) | Bitmap::kOpaque;
+            }
+            return;
+        case RowKind::Rop:
+            for (int i = 0; i < n; ++i) d[i] = ApplyRop(how.rop, d[i], s[xs[i]], how.extra) | Bitmap::kOpaque;
+            return;
+    }
+}
+
 }  // namespace
 
 void Canvas::CopyPixels(const Rect& dst, const Bitmap& src, const Rect& srcRect, int mode, uint32_t extra) {
     if (dst.Empty() || srcRect.Empty() || src.Empty()) return;
-    Region visible = Region::FromRect(dst.Intersect({0, 0, target_->Width(), target_->Height()}));
-    if (state_.clip) visible = visible.Intersect(*state_.clip);
-    if (visible.Empty()) return;
     const std::vector<int> xs = SampleMap(dst.Width(), srcRect.left, srcRect.Width());
     const std::vector<int> ys = SampleMap(dst.Height(), srcRect.top, srcRect.Height());
-    const Rop rop = static_cast<Rop>(extra);
-    const uint32_t brush = ResolveColor(state_.brush.colour) & kRgb;
-    for (const Rect& r : visible.Rects()) {
-        for (int y = r.top; y < r.bottom; ++y) {
-            const int sy = ys[static_cast<size_t>(y - dst.top)];
-            if (sy < 0 || sy >= src.Height()) continue;
-            uint32_t* row = target_->Row(y);
-            const uint32_t* srow = src.Row(sy);
-            for (int x = r.left; x < r.right; ++x) {
-                const int sx = xs[static_cast<size_t>(x - dst.left)];
-                if (sx < 0 || sx >= src.Width()) continue;
-                const uint32_t s = srow[sx];
-                if (mode == kModeAlpha) {
-                    const uint32_t a = s >> 24;
-                    if (a == 0xFF) row[x] = s;
-                    else if (a != 0) row[x] = Blend(row[x], s);
-                } else if (mode == kModeKey) {
-                    if ((s & kRgb) != extra) row[x] = (s & kRgb) | Bitmap::kOpaque;
-                } else {
-                    row[x] = ApplyRop(rop, row[x], s, brush) | Bitmap::kOpaque;
-                }
-            }
-        }
+    // Destination pixels whose sample falls outside the source are left alone.
+    const auto [x0, x1] = InsideRun(xs, src.Width());
+    const auto [y0, y1] = InsideRun(ys, src.Height());
+    const Rect sampled = Rect{dst.left + x0, dst.top + y0, dst.left + x1, dst.top + y1}.Intersect(
+        {0, 0, target_->Width(), target_->Height()});
+    if (sampled.Empty()) return;
+    const RowCopy how = ChooseRow(mode, extra, src, dst.Width() == srcRect.Width(),
+                                  ResolveColor(state_.brush.colour) & kRgb);
+    auto copyRect = [&](const Rect& r) {
+        const int* cols = xs.data() + (r.left - dst.left);
+        for (int y = r.top; y < r.bottom; ++y)
+            CopyRow(how, target_->OpaqueRow(y) + r.left, src.Row(ys[static_cast<size_t>(y - dst.top)]), cols,
+                    r.Width());
+    };
+    if (!state_.clip) {
+        copyRect(sampled);
+        return;
     }
+    for (const Rect& r : Region::FromRect(sampled).Intersect(*state_.clip).Rects()) copyRect(r);
 }
 
 void Canvas::Blit(int x, int y, const Bitmap& src, Rop rop) {

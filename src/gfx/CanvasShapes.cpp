@@ -1,4 +1,5 @@
 // Lines, outlines and filled shapes.
+#include <algorithm>
 #include <cstdlib>
 
 #include "gfx/Canvas.h"
@@ -17,11 +18,34 @@ void Canvas::PenDot(int x, int y, Colour c) {
         for (int dx = 0; dx < w; ++dx) Plot(x - o + dx, y - o + dy, c);
 }
 
+// A solid one-pixel line along a row or a column: the pixels Bresenham would
+// visit, from the start up to but not including the end, written as a span.
+void Canvas::StraightLine(int x0, int y0, int x1, int y1, Colour c) {
+    if (x0 == x1 && y0 == y1) return;
+    // Going back, the excluded end is the low side of the span.
+    const Rect span = x0 == x1 ? (y0 < y1 ? Rect{x0, y0, x0 + 1, y1} : Rect{x0, y1 + 1, x0 + 1, y0 + 1})
+                               : (x0 < x1 ? Rect{x0, y0, x1, y0 + 1} : Rect{x1 + 1, y0, x0 + 1, y0 + 1});
+    if (state_.clip) {
+        FillRegionDevice(Region::FromRect(span), c);
+        return;
+    }
+    const Rect v = span.Intersect({0, 0, target_->Width(), target_->Height()});
+    const uint32_t value = (ResolveColor(c) & 0xFFFFFFu) | Bitmap::kOpaque;
+    for (int y = v.top; y < v.bottom; ++y) {
+        uint32_t* row = target_->OpaqueRow(y);
+        std::fill(row + v.left, row + v.right, value);
+    }
+}
+
 // Bresenham from (x0, y0) up to but not including (x1, y1), in device space.
 void Canvas::PenLine(int x0, int y0, int x1, int y1) {
     if (state_.pen.style == PenStyle::Null) return;
     const Colour c = state_.pen.colour;
     const bool dotted = state_.pen.style == PenStyle::Dot;
+    if (!dotted && state_.pen.width <= 1 && (x0 == x1 || y0 == y1)) {
+        StraightLine(x0, y0, x1, y1, c);
+        return;
+    }
     const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     int err = dx - dy;
@@ -106,7 +130,7 @@ void Canvas::DrawFocusRect(const Rect& r) {
     if (d.Empty()) return;
     auto flip = [this](int x, int y) {
         if (((x + y) & 1) != 0 || !Visible(x, y)) return;
-        target_->SetRaw(x, y, target_->Raw(x, y) ^ 0x00FFFFFFu);
+        target_->OpaqueRow(y)[x] ^= 0x00FFFFFFu;  // keeps the opacity byte
     };
     for (int x = d.left; x < d.right; ++x) {
         flip(x, d.top);

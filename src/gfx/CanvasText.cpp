@@ -54,7 +54,7 @@ void Canvas::DrawGlyphs(int x, int baseline, std::u32string_view text, int under
                 uint32_t out = 0;
                 for (int sh = 0; sh < 24; sh += 8)
                     out |= ((((colour >> sh) & 0xFF) * a + ((d >> sh) & 0xFF) * (255 - a) + 127) / 255) << sh;
-                target_->SetRaw(px, py, out | Bitmap::kOpaque);
+                target_->OpaqueRow(py)[px] = out | Bitmap::kOpaque;
             }
         x += g.advance;
         if (static_cast<int>(i) + 1 == underlineTo) ulEnd = x;

@@ -26,7 +26,10 @@ void SurfaceControl::SetFont(const gfx::FontDesc& desc) {
 }
 
 void SurfaceControl::Cls() {
-    surface_.Fill(gfx::ResolveColor(backColor_));
+    // An opaque picture covering the surface hides the back colour entirely.
+    const bool covered = picture_ && picture_->Width() >= surface_.Width() &&
+                         picture_->Height() >= surface_.Height() && picture_->IsOpaque();
+    if (!covered) surface_.Fill(gfx::ResolveColor(backColor_));
     if (picture_) {
         gfx::Canvas c(surface_);
         c.AlphaBlit(0, 0, *picture_);
