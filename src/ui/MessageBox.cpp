@@ -214,6 +214,8 @@ MsgResult MessageBox(App& app, Form* owner, const std::string& prompt, MsgButton
     box.SetBounds(gfx::Rect::FromSize(at.x, at.y, box.PixelWidth(), box.PixelHeight()));
     box.Load();
     box.Show();
+    // The box takes the keyboard at once, so Y, N, Enter and Escape answer it.
+    app.Backend().RaiseWindow(box.Window());
     box.DefaultPush()->SetFocus();
     app.PushModal(&box);
     uint64_t timer = 0;
