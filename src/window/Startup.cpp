@@ -5,7 +5,6 @@
 #include <memory>
 #include <optional>
 
-#include "flow/GameWiring.h"
 #include "game/BoardDrawing.h"
 #include "game/GameState.h"
 #include "platform/InstanceLock.h"
@@ -74,14 +73,7 @@ void Form_Load(ui::App& app, const StartupEnv& env) {
 
     frmMain->Picture3->PaintPicture(*Form2().Picture4, 0, 0, 450, 10);
 
-    game::GameState& g = game::gameState;
-    g.pathNext = 1;
-    g.rowA = 2;
-    g.colA = 2;
-    g.linkFound = false;
-    g.removeOnLink = true;
-    g.paused = false;
-    g.level = 1;
+    game::InitGameState();
     game::StartNewBoard();
 }
 
