@@ -1,25 +1,27 @@
 #include <gtest/gtest.h>
 
+#include "ui/Control.h"
 #include "widgets/xpbutton/Caption.h"
 
 namespace widgets {
 namespace {
 
 TEST(AccessKeyTest, LastSingleAmpersandWins) {
-    EXPECT_EQ(FindAccessKey("&Open"), U'O');
-    EXPECT_EQ(FindAccessKey("A&&B&C"), U'C');
-    EXPECT_EQ(FindAccessKey("&File &Edit"), U'E');
-    EXPECT_EQ(FindAccessKey("&A&&B"), U'A');  // the doubled pair is skipped, the search goes left
-    EXPECT_EQ(FindAccessKey("帮助(&H)"), U'H');
-    EXPECT_EQ(FindAccessKey("&求助"), U'求');
+    EXPECT_EQ(ui::Control::ParseAccessKey("&Open"), 'O');
+    EXPECT_EQ(ui::Control::ParseAccessKey("A&&B&C"), 'C');
+    EXPECT_EQ(ui::Control::ParseAccessKey("&File &Edit"), 'E');
+    EXPECT_EQ(ui::Control::ParseAccessKey("&A&&B"), 'A');  // the doubled pair is skipped, the search goes left
+    EXPECT_EQ(ui::Control::ParseAccessKey("帮助(&H)"), 'H');
+    // Only letters and digits can be pressed as access keys.
+    EXPECT_EQ(ui::Control::ParseAccessKey("&求助"), 0);
 }
 
 TEST(AccessKeyTest, CaptionsWithoutAKey) {
-    EXPECT_EQ(FindAccessKey("Save && Exit"), std::nullopt);
-    EXPECT_EQ(FindAccessKey("Load&&"), std::nullopt);
-    EXPECT_EQ(FindAccessKey("Plain"), std::nullopt);
-    EXPECT_EQ(FindAccessKey("Trailing&"), std::nullopt);
-    EXPECT_EQ(FindAccessKey(""), std::nullopt);
+    EXPECT_EQ(ui::Control::ParseAccessKey("Save && Exit"), 0);
+    EXPECT_EQ(ui::Control::ParseAccessKey("Load&&"), 0);
+    EXPECT_EQ(ui::Control::ParseAccessKey("Plain"), 0);
+    EXPECT_EQ(ui::Control::ParseAccessKey("Trailing&"), 0);
+    EXPECT_EQ(ui::Control::ParseAccessKey(""), 0);
 }
 
 TEST(CaptionTextTest, DoublePipeBreaksTheLine) {

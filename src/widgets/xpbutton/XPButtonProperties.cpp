@@ -39,10 +39,8 @@ void XPButton::SetValue(bool v) {
 }
 
 void XPButton::SetCaption(const std::string& caption) {
-    if (auto key = FindAccessKey(caption)) {
-        char32_t k = *key;
-        if (k < 128) SetAccessKey(static_cast<char>(std::toupper(static_cast<int>(k))));
-    }
+    // Without an "&" of its own the caption keeps the access key set before.
+    if (char key = ParseAccessKey(caption)) SetAccessKey(key);
     p_.caption = caption;
     LayoutContent();
     RedrawButton();
