@@ -56,6 +56,7 @@ Caption = 退出
 BackStyle = 2
 cBack = &H8000000F&
 cFore = &H000000FF&
+cFHover = &H000000FF&
 LockHover = 2
 Font = SimSun,9,400,0,0,0
 mPointer = 99

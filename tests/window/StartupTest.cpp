@@ -30,6 +30,18 @@ TEST_F(ProgramTest, FirstRunOpensCentredWithLevelOneRunning) {
     EXPECT_EQ(Main().Timer2->Interval(), 2500);
     EXPECT_FALSE(Main().Timer1->Enabled());
     EXPECT_FALSE(Main().Label4->Visible());
+    // The buttons as the form data places them: red exit, blue web-site caption, also when hot.
+    EXPECT_EQ(Main().XPButton6->ForeColor(), 0x000000FFu);
+    EXPECT_EQ(Main().XPButton6->HoverForeColor(), 0x000000FFu);
+    EXPECT_EQ(Main().XPButton6->HoverColorLocks(), 2);
+    EXPECT_EQ(Main().XPButton3->HoverForeColor(), 0x00C00000u);
+    EXPECT_EQ(Main().XPButton1->ButtonStyle(), 2);
+    EXPECT_EQ(Main().XPButton1->Caption(), "重新载入");
+    std::vector<ui::Control*> order = Main().TabOrder();
+    ASSERT_EQ(order.size(), 6u);
+    EXPECT_EQ(order.front(), Main().XPButton1);
+    EXPECT_EQ(order[2], Main().XPButton5);
+    EXPECT_EQ(order.back(), Main().XPButton6);
     EXPECT_TRUE(game::gameState.gameRunning);
     EXPECT_EQ(game::gameState.rowA, 2);
     EXPECT_EQ(game::gameState.colA, 2);
