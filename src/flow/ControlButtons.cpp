@@ -31,7 +31,8 @@ void SetClock(bool on) {
 void XPButton1_Click() {
     if (gameState.accepting || !gameControls.app) return;
     ui::MsgResult answer = ui::MessageBox(*gameControls.app, gameControls.frmMain, "你确定要重新载入游戏吗？",
-                                          ui::MsgButtons::YesNo, ui::MsgIcon::Question, 1, "Kelvaro");
+                                          ui::MsgButtons::YesNo, ui::MsgIcon::Question, 1,
+                                          gameControls.app->Title());
     if (answer != ui::MsgResult::Yes) return;
     game::StartNewBoard();
     SetPauseCaption("暂停");

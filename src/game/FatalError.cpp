@@ -14,7 +14,7 @@ void FatalError() {
     }
     if (gameControls.app)
         ui::MessageBox(*gameControls.app, gameControls.frmMain, "程序执行错误!", ui::MsgButtons::Ok, ui::MsgIcon::None, 0,
-                       "Kelvaro");
+                       gameControls.app->Title());
     // Ends at once: no unload handling, so the window position is not saved.
     std::_Exit(1);
 }

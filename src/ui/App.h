@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "gfx/Font.h"
@@ -31,6 +32,9 @@ public:
     App& operator=(const App&) = delete;
 
     platform::Backend& Backend() { return backend_; }
+    // The application title: the settings name and the title of the program's message boxes.
+    const std::string& Title() const { return title_; }
+    void SetTitle(std::string title) { title_ = std::move(title); }
     uint64_t Now() { return backend_.NowMs(); }
 
     // --- the loop ---
@@ -109,6 +113,7 @@ private:
     bool Step(std::optional<uint64_t> limit);
 
     platform::Backend& backend_;
+    std::string title_;
     std::vector<Form*> forms_;
     std::vector<Form*> modal_;
     std::map<uint64_t, std::shared_ptr<TimerSlot>> timers_;

@@ -91,6 +91,7 @@ bool Main(ui::App& app, const StartupEnv& env) {
         instanceLock.reset();
         return false;
     }
+    app.SetTitle(kAppTitle);
     settings = std::make_unique<platform::SettingsStore>(env.settingsPath);
     mainForm = std::make_unique<FrmMain>(app);
     frmMain = mainForm.get();
@@ -119,7 +120,7 @@ void ConfirmExit() {
     if (!frmMain) return;
     ui::App& app = frmMain->GetApp();
     ui::MsgResult answer = ui::MessageBox(app, frmMain, "你确定要关闭并结束程序吗？", ui::MsgButtons::YesNo,
-                                          ui::MsgIcon::Question, 1, kAppTitle);
+                                          ui::MsgIcon::Question, 1, app.Title());
     if (answer != ui::MsgResult::Yes || !frmMain) return;
     frmMain->Timer1->SetEnabled(false);
     frmMain->Timer2->SetEnabled(false);

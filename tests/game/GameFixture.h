@@ -32,6 +32,7 @@ protected:
     void SetUp() override {
         BoardTest::SetUp();
         app = std::make_unique<ui::App>(backend);
+        app->SetTitle("Kelvaro");
         form = std::make_unique<ui::Form>(*app, "frmMain");
         form->SetScaleMode(ui::ScaleMode::Pixels);
         form->SetBounds(gfx::Rect::FromSize(0, 0, 800, 560));
