@@ -3,6 +3,7 @@
 #include "game/GameControls.h"
 #include "game/GameEnv.h"
 #include "game/LinkSearch.h"
+#include "ui/App.h"
 #include "ui/MessageBox.h"
 
 namespace game {
