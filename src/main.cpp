@@ -1,5 +1,6 @@
 // Kelvaro: starts the game in a real window, or says clearly why it cannot.
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <string>
@@ -18,6 +19,11 @@ int main() {
     try {
         ui::App app(*backend);
         if (!window::Main(app, window::StartupEnv::ForUser())) return 0;  // another instance runs
+        // The position is saved and synced by the unload; nothing else may run.
+        window::EndNow = [] {
+            std::fflush(nullptr);
+            std::_Exit(0);
+        };
         app.Run();
         window::EndProgram();
     } catch (const std::exception& e) {

@@ -1,15 +1,12 @@
 #include "flow/Sounds.h"
 
 #include "game/GameControls.h"
+#include "platform/ProgramFolder.h"
 #include "ui/App.h"
 
 namespace flow {
 
-std::string SoundPath(const char* literal) {
-    std::string path = game::gameControls.programFolder;
-    for (const char* p = literal; *p; ++p) path += *p == '\\' ? '/' : *p;
-    return path;
-}
+std::string SoundPath(const char* literal) { return platform::ProgramPath(game::gameControls.programFolder, literal); }
 
 namespace {
 

@@ -169,10 +169,11 @@ void SearchStep(int16_t row, int16_t col, int16_t dir) {
 
 void FindLink(int16_t row, int16_t col, int16_t dir) {
     flow::CheckDeadBoard();
-    if (!gs.linkFound) {
-        // The board was reshuffled under the click: the pressed cell stays
-        // selected and nothing is paired with it, so no tile the player did
-        // not choose can be removed by this click.
+    // The board was reshuffled under the click: the search from the pressed
+    // cell pairs with nothing, and afterwards nothing stays selected, since the
+    // pressed cell may now hold another tile or none.
+    const bool reshuffled = !gs.linkFound;
+    if (reshuffled) {
         gs.rowA = row;
         gs.colA = col;
         gs.rowB = 1;
@@ -186,6 +187,7 @@ void FindLink(int16_t row, int16_t col, int16_t dir) {
         if (CursorIsZero()) return;
         if (HasSteps() == 0 && gs.cursor.dir > 4) {
             ResetSearch();
+            if (reshuffled) gs.rowA = gs.colA = 1;
             return;
         }
     }

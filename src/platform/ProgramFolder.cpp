@@ -16,8 +16,10 @@ std::string ProgramFolder() {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string ProgramPath(std::string_view literal) {
-    std::string folder = ProgramFolder();
+std::string ProgramPath(std::string_view literal) { return ProgramPath(ProgramFolder(), literal); }
+
+std::string ProgramPath(std::string_view folderName, std::string_view literal) {
+    std::string folder(folderName);
     if (folder == "/") folder.clear();  // the literal brings its own separator
     std::string tail(literal);
     for (char& c : tail)

@@ -25,6 +25,7 @@ int32_t MainX = 0;
 int32_t MainY = 0;
 std::string AppPath;
 std::string HelpFile;
+std::function<void()> EndNow;
 
 namespace {
 
@@ -59,7 +60,7 @@ bool Form_Initialize(const StartupEnv& env) {
 void Form_Load(ui::App& app, const StartupEnv& env) {
     AppPath = env.programFolder;
     if (!AppPath.empty() && AppPath.back() == '/') AppPath.pop_back();
-    HelpFile = AppPath + "/help.html";
+    HelpFile = platform::ProgramPath(AppPath, kHelpFile);
 
     gfx::Point screen = app.Backend().ScreenSize();
     MainX = (screen.x * 15 - kWindowWidthTwips) / 2;
@@ -126,6 +127,7 @@ void ConfirmExit() {
     frmMain->Timer2->SetEnabled(false);
     frmMain->Unload();
     app.Quit();
+    if (EndNow) EndNow();
 }
 
 void EndProgram() {

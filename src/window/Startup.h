@@ -2,6 +2,7 @@
 // The program's life cycle around the main window: the start-up procedure, the
 // single-instance rule, the stored window position and the exit question.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace ui { class App; }
@@ -34,6 +35,10 @@ void Form_Unload();
 void ConfirmExit();
 // Releases the main window, the lock and the store (the program's end; tests).
 void EndProgram();
+// How the program ends after the exit question has unloaded the main window.
+// Unset (tests), the loop is asked to stop; the real program leaves at once, so
+// no half-done removal or timer runs on after the answer.
+extern std::function<void()> EndNow;
 
 // Round to the nearest integer, halves to the even neighbour, into 32 bits.
 int32_t RoundToLong(double v);

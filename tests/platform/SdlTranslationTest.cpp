@@ -102,5 +102,12 @@ TEST(ProgramFolder, IsTheFolderOfThisTestBinary) {
     EXPECT_EQ(ProgramPath("\\hit.wav"), folder + "/hit.wav");
 }
 
+TEST(ProgramFolder, LiteralsFollowTheFolderWithOneSeparator) {
+    EXPECT_EQ(ProgramPath("/opt/kelvaro", "\\and.wav"), "/opt/kelvaro/and.wav");
+    // A program at the root: the literal's own separator is the only one.
+    EXPECT_EQ(ProgramPath("/", "\\help.html"), "/help.html");
+    EXPECT_EQ(ProgramPath("", "\\help.html"), "/help.html");
+}
+
 }  // namespace
 }  // namespace platform::sdl

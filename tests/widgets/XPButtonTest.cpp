@@ -223,9 +223,16 @@ TEST_F(XPButtonTest, LoadingReadsTheFormDataKeys) {
     EXPECT_EQ(c.Caption(), "官方网站");
     EXPECT_EQ(c.ForeColor(), 0x00C00000u);
     EXPECT_EQ(c.HoverForeColor(), 0x00C00000u);
-    EXPECT_EQ(c.BackColor(), 0xF0F0F0u);
-    EXPECT_EQ(c.HoverBackColor(), 0xF0F0F0u);  // from "cBack"
+    // Loading keeps the system colour as stored; the face resolves it.
+    EXPECT_EQ(c.BackColor(), 0x8000000Fu);
+    EXPECT_EQ(c.HoverBackColor(), 0x8000000Fu);  // from "cBack"
+    EXPECT_EQ(c.Colours().face & 0xFFFFFFu, c.Colours().face);
     EXPECT_EQ(c.HoverColorLocks(), 2);
+    // Saved again, the system colour comes back unchanged and the equal hover colour stays out.
+    ui::PropertyBag saved;
+    c.WriteProperties(saved);
+    EXPECT_EQ(saved.ReadProperty("cBack"), "&H8000000F&");
+    EXPECT_FALSE(saved.Has("cBHover"));
 }
 
 TEST_F(XPButtonTest, DisabledLook) {

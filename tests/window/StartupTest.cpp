@@ -103,6 +103,21 @@ TEST_F(ProgramTest, ExitAnsweredYesSavesTheActualPositionAndEnds) {
     EXPECT_EQ(stored.Get("SetLog", "frmMainY"), "600");
 }
 
+TEST_F(ProgramTest, YesEndsTheProgramAtOnceAfterThePositionIsSaved) {
+    ASSERT_TRUE(Start());
+    bool ended = false;
+    bool savedBefore = false;
+    window::EndNow = [&] {
+        ended = true;
+        savedBefore = std::filesystem::exists(env_.settingsPath);
+    };
+    app_->ScriptMessageBoxAnswer(MsgResult::Yes);
+    window::ConfirmExit();
+    window::EndNow = nullptr;
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(savedBefore);
+}
+
 TEST_F(ProgramTest, ClosingAndRestartingRestoresThePosition) {
     WriteSettings("[SetLog]\nfrmMainX = 3495\nfrmMainY = 1200\n");
     ASSERT_TRUE(Start());

@@ -38,11 +38,14 @@ void XPButton::ReadProperties(const ui::PropertyBag& bag) {
         p_.picture = ButtonPicture{};
     }
     p_.pictureSize = bag.ReadInteger("ImgSize", 16);
+    // Only the five squares exist; anything else stored reads as the smallest.
+    if (p_.pictureSize % 8 != 0 || p_.pictureSize < 16 || p_.pictureSize > 48) p_.pictureSize = 16;
     p_.pictureAlign = bag.ReadLong("ImgAlign", 0);
     p_.hoverForeColor = bag.ReadColour("cFHover", kSysButtonText);
     p_.enabled = bag.ReadBool("Enabled", true);
     Control::SetEnabled(p_.enabled);
-    p_.backColor = gfx::ResolveColor(bag.ReadColour("cBack", amb.backColor));
+    // As stored: a system colour stays one, so saving writes it back unchanged.
+    p_.backColor = bag.ReadColour("cBack", amb.backColor);
     p_.hoverBackColor = bag.ReadColour("cBHover", p_.backColor);
     p_.hoverColorLocks = bag.ReadLong("LockHover", 0);
     p_.captionStyle = bag.ReadLong("CapStyle", 0);
