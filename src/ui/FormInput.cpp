@@ -125,7 +125,7 @@ void Form::HandleMouseMove(const platform::Event& e) {
     gfx::Point p = LocalPoint(target, e.x, e.y);
     target->OnMouseMove(e.button, e.shift, target->ToOwnScale(p.x), target->ToOwnScale(p.y));
     // A move handler may change the pointer (the board does); show it at once.
-    if (target == (capture_ ? capture_ : (pressed_ ? pressed_ : ControlAt(e.x, e.y)))) UpdateCursor(target);
+    UpdateCursor(capture_ ? capture_ : (pressed_ ? pressed_ : under));
 }
 
 void Form::UpdateCursor(Control* c) {
