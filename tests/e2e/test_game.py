@@ -48,8 +48,26 @@ def main():
         shot = s.screenshot(os.path.join(s.tmp, "after.png"))
         expect(kw.mostly_white(shot, x, y, *a) and kw.mostly_white(shot, x, y, *b), "both cells are empty now")
 
+        # Moved by the window manager, then closed with the exit button and Yes.
+        s.xdotool("windowmove", "--sync", wid, 200, 120)
+        time.sleep(0.5)
+        x, y = s.geometry(wid)[:2]
         s.click(x + 664 + 40, y + 464 + 16)
         kw.answer_exit_yes(s, proc, wid, settings, x, y)
+
+        # The next run opens where the last one was left; a kill by the session
+        # (SIGTERM) unloads the window and saves the place too.
+        proc, wid, _ = kw.start(s, program)
+        expect(s.geometry(wid)[:2] == (x, y), f"the next run opens at {x},{y}")
+        s.xdotool("windowmove", "--sync", wid, 150, 90)
+        time.sleep(0.5)
+        x, y = s.geometry(wid)[:2]
+        proc.terminate()
+        proc.wait(timeout=10)
+        expect(proc.returncode == 0, "SIGTERM ends the program normally")
+        with open(settings) as f:
+            flat = f.read().replace(" ", "")
+        expect(f"frmMainX={x * 15}" in flat and f"frmMainY={y * 15}" in flat, "SIGTERM saved the position")
 
 
 if __name__ == "__main__":
