@@ -2,7 +2,7 @@
 // The base of every control and of the form itself: a node of the control
 // tree with a pixel rectangle in its container, visibility, z-order, focus,
 // mouse capture, an optional clipping region, a per-control property map (the
-// "window properties"), host timers, ambient values and VB-style events.
+// "window properties"), host timers, ambient values and events as handler members.
 //
 // Geometry is kept in whole pixels; Left/Top/Width/Height read and write it in
 // the container's scale (twips or pixels). Mouse coordinates given to the

@@ -82,7 +82,7 @@ std::optional<int64_t> PropertyBag::ParseNumber(std::string_view text) {
         uint64_t u = 0;
         auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), u, 16);
         if (ec != std::errc() || p != text.data() + text.size()) return std::nullopt;
-        // VB hex literals of eight digits are 32-bit values; keep the bit pattern.
+        // Hex literals ("&H...&") of eight digits are 32-bit values; keep the bit pattern.
         return static_cast<int64_t>(u);
     }
     auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v, 10);

@@ -6,7 +6,7 @@
 // text with a [section] per control.
 //
 // Encodings: strings as they are; 32- and 16-bit integers in decimal (reading
-// also takes VB hex "&H..&"); colours as "&H00BBGGRR&"; 16-bit Booleans as 0 /
+// also takes hex "&H..&"); colours as "&H00BBGGRR&"; 16-bit Booleans as 0 /
 // -1 (reading also takes True/False); fonts as "face,points,weight,italic,
 // underline,strike" (e.g. "SimSun,9,400,0,0,0"); pictures as "png:" followed by
 // the PNG in base64, or a name the picture resolver turns into a bitmap.

@@ -5,7 +5,7 @@ namespace ui {
 // Window and form coordinates are twips; 15 of them make one pixel, always.
 inline constexpr int kTwipsPerPixel = 15;
 
-// The values VB gives its ScaleMode constants.
+// The ScaleMode values of the forms: twips 1, pixels 3.
 enum class ScaleMode { Twips = 1, Pixels = 3 };
 
 // Converts between a scale and pixels. Fractions round to the nearest pixel.

@@ -1,5 +1,5 @@
 #pragma once
-// A VB-style timer: fires its TimerEvent every Interval milliseconds while
+// A forms timer: fires its TimerEvent every Interval milliseconds while
 // Enabled, from the App's loop on the UI thread. Enabling it (also when it was
 // already enabled) and changing Interval while enabled start a fresh interval.
 // Interval 0 never fires. A tick is never delivered into a handler of the same
