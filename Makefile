@@ -36,11 +36,13 @@ bench: deps
 	cmake --build build-bench -j $(JOBS) --target kelvaro_bench
 	build-bench/bench/kelvaro_bench
 
-# Regenerates every picture and sound in assets/ (needs python3-pil and the emoji font).
+# Regenerates every picture and sound in assets/.
 artwork:
+	@scripts/install-deps --artwork
 	python3 tools/make_artwork.py assets
 
 artwork-sheet:
+	@scripts/install-deps --artwork
 	python3 tools/make_artwork.py --sheet artwork-sheet.png assets
 	@echo "wrote artwork-sheet.png"
 
