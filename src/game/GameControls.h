@@ -31,7 +31,6 @@ struct GameControls {
 
     // Pictures of the store.
     const gfx::Bitmap* tileFaces[50] = {};  // face f at f - 1, highlighted at f + 24
-    const gfx::Bitmap* linkPieces[4] = {};  // 10x25, 25x10, 10x40, 40x10
     const gfx::Bitmap* pausePicture = nullptr;
     const gfx::Bitmap* timeBar = nullptr;
     const gfx::Bitmap* banners[2] = {};     // 0 game over, 1 level cleared

@@ -30,7 +30,6 @@ void FillGameControls(ui::App& app, const std::string& programFolder) {
     c.XPButton5 = f.XPButton5;
     const PictureStore& store = Form2();
     for (int i = 0; i < 50; ++i) c.tileFaces[i] = store.Picture1[i].get();
-    for (int i = 0; i < 4; ++i) c.linkPieces[i] = store.Picture2[i].get();
     c.pausePicture = store.Picture3.get();
     c.timeBar = store.Picture4.get();
     c.banners[0] = store.Picture5[0].get();

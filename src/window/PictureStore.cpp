@@ -22,7 +22,6 @@ std::unique_ptr<PictureStore> LoadStore() {
         std::snprintf(name, sizeof name, "tiles/face%02d_hi.png", f);
         s->Picture1[f + 24] = LoadAssetPicture(name);
     }
-    for (int i = 0; i < 4; ++i) s->Picture2[i] = LoadAssetPicture("link" + std::to_string(i) + ".png");
     s->Picture3 = LoadAssetPicture("pause.png");
     s->Picture4 = LoadAssetPicture("timebar.png");
     s->Picture5[0] = LoadAssetPicture("gameover.png");

@@ -1,6 +1,6 @@
 #pragma once
-// The hidden picture store: tile faces, link pieces, the pause picture, the
-// time bar and the banners, decoded from the pictures compiled into the
+// The hidden picture store: tile faces, the pause picture, the time bar and the
+// banners (the link line is filled in its colour directly, so its pieces stay unloaded), decoded from the pictures compiled into the
 // program the first time something reads them, and kept to the end.
 #include <array>
 #include <memory>
@@ -12,7 +12,6 @@ namespace window {
 
 struct PictureStore {
     std::array<std::shared_ptr<const gfx::Bitmap>, 50> Picture1;  // faces: f - 1 normal, f + 24 highlighted
-    std::array<std::shared_ptr<const gfx::Bitmap>, 4> Picture2;   // link pieces
     std::shared_ptr<const gfx::Bitmap> Picture3;                   // pause picture
     std::shared_ptr<const gfx::Bitmap> Picture4;                   // time bar
     std::array<std::shared_ptr<const gfx::Bitmap>, 2> Picture5;   // banners: game over, level cleared
