@@ -1,7 +1,8 @@
 #pragma once
 // The hidden picture store: tile faces, the pause picture, the time bar and the
-// banners (the link line is filled in its colour directly, so its pieces stay unloaded), decoded from the pictures compiled into the
-// program the first time something reads them, and kept to the end.
+// banners, decoded from the pictures compiled into the program the first time
+// something reads them, and kept to the end. The link line is filled in its
+// colour directly, so its piece pictures are not loaded.
 #include <array>
 #include <memory>
 #include <string_view>
