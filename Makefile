@@ -4,7 +4,9 @@ BUILD_SAN  ?= build-san
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-sanitize bench artwork artwork-sheet clean
+PREFIX     ?= /usr/local
+
+.PHONY: all deps configure build run test test-sanitize bench install package artwork artwork-sheet clean
 
 all: build
 
@@ -25,6 +27,14 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Installs under $(PREFIX) (and $(DESTDIR), for staging).
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, kelvaro_<version>_<arch>.deb in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
+
 # Tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
 	cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DKELVARO_SANITIZE=ON
@@ -38,11 +48,11 @@ bench: deps
 
 # Regenerates every picture and sound in assets/.
 artwork:
-	@scripts/install-deps --artwork
+	@scripts/install-deps
 	python3 tools/make_artwork.py assets
 
 artwork-sheet:
-	@scripts/install-deps --artwork
+	@scripts/install-deps
 	python3 tools/make_artwork.py --sheet artwork-sheet.png assets
 	@echo "wrote artwork-sheet.png"
 

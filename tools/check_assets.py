@@ -27,6 +27,8 @@ SIZES = {
     "close_hover.png": (16, 16), "close_pressed.png": (16, 16),
     "icon16.png": (16, 16), "icon32.png": (32, 32), "hand.png": (32, 32),
 }
+for _n in (16, 24, 32, 48, 64, 128, 256):
+    SIZES["icons/hicolor/%dx%d/apps/com.example.Kelvaro.png" % (_n, _n)] = (_n, _n)
 for _f in range(1, 26):
     SIZES["tiles/face%02d.png" % _f] = (39, 39)
     SIZES["tiles/face%02d_hi.png" % _f] = (39, 39)

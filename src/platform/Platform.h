@@ -81,7 +81,8 @@ class Backend {
 public:
     virtual ~Backend() = default;
 
-    // Windows. Sizes and positions in screen pixels.
+    // Windows. Sizes and positions in screen pixels. A window that cannot be created,
+    // shaped or drawn into throws std::runtime_error with a message fit for the user.
     virtual WindowId CreateWindow(const WindowSpec& spec) = 0;
     virtual void DestroyWindow(WindowId w) = 0;
     virtual void ShowWindow(WindowId w) = 0;

@@ -25,8 +25,9 @@ class XSession:
     ROOT = (0x33, 0x66, 0x99)
     ROOT_HEX = "#336699"
 
-    def __init__(self, width=1024, height=768):
+    def __init__(self, width=1024, height=768, server_args=()):
         self.width, self.height = width, height
+        self.server_args = list(server_args)
         self.procs = []
         self.display = None
         self.tmp = tempfile.mkdtemp(prefix="kelvaro-e2e-")
@@ -45,7 +46,8 @@ class XSession:
                 break
         self.env = dict(os.environ, DISPLAY=self.display)
         self.procs.append(subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
+            ["Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp",
+             *self.server_args],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         self.wait_for(lambda: subprocess.run(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
                                              stderr=subprocess.DEVNULL).returncode == 0, 10, "Xvfb")

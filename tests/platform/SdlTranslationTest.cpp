@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/ProgramFolder.h"
 #include "platform/sdl/SdlInput.h"
@@ -94,12 +95,27 @@ TEST(SdlPixels, IconSurfaceKeepsColourAndOpacity) {
 }
 
 TEST(ProgramFolder, IsTheFolderOfThisTestBinary) {
-    const std::string folder = ProgramFolder();
+    const std::string folder = ExecutableFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.front(), '/');
     EXPECT_NE(folder.back(), '/');
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_EQ(ProgramPath("\\hit.wav"), folder + "/hit.wav");
+    EXPECT_EQ(ProgramPath(folder, "\\hit.wav"), folder + "/hit.wav");
+}
+
+TEST(ProgramFolder, BesideTheExecutableFirstThenTheInstalledShareFolder) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::path(::testing::TempDir()) / "kelvaro-folder-test";
+    fs::remove_all(root);
+    const fs::path bin = root / "usr" / "bin", share = root / "usr" / "share" / "kelvaro";
+    fs::create_directories(bin);
+    fs::create_directories(share);
+    EXPECT_EQ(ProgramFolderFor(bin.string()), bin.string());  // found nowhere
+    std::ofstream(share / "help.html") << "installed";
+    EXPECT_EQ(ProgramFolderFor(bin.string()), share.string());
+    std::ofstream(bin / "help.html") << "build tree";
+    EXPECT_EQ(ProgramFolderFor(bin.string()), bin.string());
+    fs::remove_all(root);
 }
 
 TEST(ProgramFolder, LiteralsFollowTheFolderWithOneSeparator) {

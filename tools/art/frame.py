@@ -94,6 +94,15 @@ def title_button_picture(look, glyph, pos):
     return under.convert("RGB")
 
 
+APP_ID = "com.example.Kelvaro"
+THEME_ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
+def theme_icon_path(size):
+    """Where the desktop's icon theme expects the program icon of one size."""
+    return "icons/hicolor/%dx%d/apps/%s.png" % (size, size, APP_ID)
+
+
 def make_icon(size):
     fitted = fit_into(render_emoji("\U0001F98B"), size, size)
     out = Image.new("RGBA", (size, size), (0, 0, 0, 0))
@@ -136,6 +145,8 @@ def write_frame(out_dir):
         save_png(title_button_picture(name, glyph, pos), os.path.join(out_dir, name + ".png"))
     save_png(make_icon(16), os.path.join(out_dir, "icon16.png"))
     save_png(make_icon(32), os.path.join(out_dir, "icon32.png"))
+    for size in THEME_ICON_SIZES:
+        save_png(make_icon(size), os.path.join(out_dir, theme_icon_path(size)))
     save_png(make_hand(), os.path.join(out_dir, "hand.png"))
     with open(os.path.join(out_dir, "hand.txt"), "w", encoding="ascii") as f:
         f.write("hotspot %d %d\n" % HAND_HOTSPOT)

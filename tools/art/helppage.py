@@ -89,7 +89,7 @@ def make_help():
     en = EN.replace("{table_en}", _table(("Level", "Seconds per time unit", "Help moves")))
     return ("<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
             "<title>Kelvaro 帮助 / Help</title>\n<style>%s</style>\n</head>\n<body>\n"
-            "<header><h1>Kelvaro</h1><p>连连看式动物配对游戏 &middot; "
+            "<header><h1>Kelvaro</h1><p>动物图块配对游戏 &middot; "
             "animal tile matching</p></header>\n<main>%s%s</main>\n</body>\n</html>\n"
             % (STYLE, zh, en))
 

@@ -1,6 +1,8 @@
 #include "platform/sdl/SdlBackend.h"
 
 #include <ctime>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "platform/sdl/SdlBackendImpl.h"
@@ -13,6 +15,13 @@ namespace {
 
 constexpr const char* kNoDisplay =
     "Kelvaro: cannot open the display (DISPLAY is not set or the X server is not reachable)";
+
+// "Kelvaro: cannot <what> "<title>" <tail>: " for a failure that ends the program.
+std::string WindowFailure(std::string_view what, const SdlWindowRecord& rec, std::string_view tail = "") {
+    std::string text = "Kelvaro: cannot " + std::string(what) + " \"" + SDL_GetWindowTitle(rec.window.get()) + "\"";
+    if (!tail.empty()) text += " " + std::string(tail);
+    return text + ": ";
+}
 
 SDL_HitTestResult DragHitTest(SDL_Window*, const SDL_Point* p, void* data) {
     auto* rec = static_cast<SdlWindowRecord*>(data);
@@ -43,8 +52,11 @@ SdlWindowRecord* SdlBackend::Impl::Find(WindowId w) {
 void SdlBackend::Impl::ApplyShape(SdlWindowRecord& rec, bool force) {
     if (!rec.shape || !rec.shown) return;
     const unsigned long xwindow = sdl::X11WindowOf(rec.window.get());
-    if (xwindow == 0 || (!force && xwindow == rec.shapedXWindow)) return;
-    if (sdl::ApplyX11Shape(rec.window.get(), *rec.shape)) rec.shapedXWindow = xwindow;
+    if (xwindow == 0 || (!force && xwindow == rec.shapedXWindow)) return;  // not X11: no outline to keep
+    std::string why;
+    if (!sdl::ApplyX11Shape(rec.window.get(), *rec.shape, &why))
+        throw std::runtime_error(WindowFailure("give the window", rec, "its outline") + why);
+    rec.shapedXWindow = xwindow;
 }
 
 SdlBackend::SdlBackend(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -91,10 +103,7 @@ WindowId SdlBackend::CreateWindow(const WindowSpec& spec) {
     std::string error;
     auto window = sdl::Own<sdl::WindowHandle>(
         SDL_CreateWindow(spec.title.c_str(), spec.x, spec.y, spec.width, spec.height, flags), "SDL_CreateWindow", &error);
-    if (!window) {
-        SDL_Log("%s", error.c_str());
-        return 0;
-    }
+    if (!window) throw std::runtime_error("Kelvaro: cannot create the window \"" + spec.title + "\": " + error);
     auto rec = std::make_unique<SdlWindowRecord>();
     rec->window = std::move(window);
     const WindowId id = SDL_GetWindowID(rec->window.get());
@@ -187,7 +196,7 @@ void SdlBackend::Present(WindowId w, const gfx::Bitmap& framebuffer, const std::
     SdlWindowRecord* rec = impl_->Find(w);
     if (!rec) return;
     SDL_Surface* surface = SDL_GetWindowSurface(rec->window.get());
-    if (!surface) return;
+    if (!surface) throw std::runtime_error(WindowFailure("draw into the window", *rec) + SDL_GetError());
     impl_->ApplyShape(*rec, false);  // in case getting the surface replaced the X window
     const gfx::Rect bounds = gfx::Rect{0, 0, framebuffer.Width(), framebuffer.Height()}.Intersect(
         gfx::Rect{0, 0, surface->w, surface->h});

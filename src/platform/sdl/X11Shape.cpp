@@ -29,13 +29,19 @@ unsigned long X11WindowOf(SDL_Window* window) {
     return WmInfo(window, info) ? info.info.x11.window : 0;
 }
 
-bool ApplyX11Shape(SDL_Window* window, const gfx::Region& shape) {
+bool ApplyX11Shape(SDL_Window* window, const gfx::Region& shape, std::string* why) {
     SDL_SysWMinfo info;
-    if (!WmInfo(window, info)) return false;
+    if (!WmInfo(window, info)) {
+        *why = "the window has no X11 handle";
+        return false;
+    }
     Display* display = info.info.x11.display;
     const Window xwindow = info.info.x11.window;
     int eventBase = 0, errorBase = 0;
-    if (!XShapeQueryExtension(display, &eventBase, &errorBase)) return false;
+    if (!XShapeQueryExtension(display, &eventBase, &errorBase)) {
+        *why = "the X server has no SHAPE extension";
+        return false;
+    }
 
     std::vector<XRectangle> rects;
     for (const gfx::Rect& r : shape.Rects())
@@ -51,6 +57,7 @@ bool ApplyX11Shape(SDL_Window* window, const gfx::Region& shape) {
                                 ShapeSet, Unsorted);
     XSync(display, False);
     XSetErrorHandler(previous);
+    if (g_xErrorSeen) *why = "the X server refused the shape";
     return !g_xErrorSeen;
 }
 

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <string>
 
 #include "gfx/Region.h"
 
@@ -11,8 +12,9 @@ namespace platform::sdl {
 // The X window behind an SDL window, or 0 when the video driver is not X11.
 unsigned long X11WindowOf(SDL_Window* window);
 
-// Sets the bounding and input shapes of the window to the region. A no-op (false)
-// on other video drivers, without the extension, or when the server refuses.
-bool ApplyX11Shape(SDL_Window* window, const gfx::Region& shape);
+// Sets the bounding and input shapes of the window to the region. Returns false,
+// with the reason in `why`, without the extension or when the server refuses;
+// callers only ask on the X11 video driver.
+bool ApplyX11Shape(SDL_Window* window, const gfx::Region& shape, std::string* why);
 
 }  // namespace platform::sdl
