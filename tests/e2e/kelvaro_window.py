@@ -9,11 +9,12 @@ TITLE = "Kelvaro 1.0.5"
 BOARD = (4 + 8, 32 + 24)  # the board's top-left corner in the window
 
 
-def start(session, program):
+def start(session, program, extra_env=None):
     home = os.path.join(session.tmp, "home")
     os.makedirs(home, exist_ok=True)
     env = {"HOME": home, "XDG_CONFIG_HOME": os.path.join(home, ".config"),
            "XDG_RUNTIME_DIR": session.tmp}
+    env.update(extra_env or {})
     proc = session.spawn([program], env=env)
     wid = session.find_window(TITLE)
     time.sleep(0.8)
