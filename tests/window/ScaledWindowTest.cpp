@@ -98,6 +98,26 @@ TEST_F(ScaledTest, APressLandsOnTheCellUnderIt) {
     EXPECT_EQ(game::gameState.colB, 5);
 }
 
+TEST_F(ScaledTest, TitleImagesAndButtonsAnswerAtTheirMagnifiedPlaces) {
+    Desktop(true);
+    ASSERT_TRUE(Start());
+    // The close image lies at 738, 5 (1x): 1476, 10 on the screen.
+    backend_.Move(Win(), 2 * 745, 2 * 12);
+    app_->DoEvents();
+    EXPECT_EQ(Main().Imclose->Tag(), "1");
+    EXPECT_EQ(Main().Immin->Tag(), "");
+    app_->ScriptMessageBoxAnswer(MsgResult::No);
+    Click(2 * 745, 2 * 12);
+    EXPECT_EQ(app_->MessageBoxLog().size(), 1u);
+    // Hover tracking asks where the global pointer is: screen pixels, divided.
+    const gfx::Rect b1 = Main().XPButton1->FormRect();
+    const int cy = WindowPos().y + b1.top + b1.bottom;  // the middle row, doubled
+    backend_.SetPointer(WindowPos().x + 2 * b1.right - 1, cy);
+    EXPECT_TRUE(Main().XPButton1->IsUnderPointer());
+    backend_.SetPointer(WindowPos().x + 2 * b1.right, cy);
+    EXPECT_FALSE(Main().XPButton1->IsUnderPointer());
+}
+
 TEST_F(ScaledTest, SavedPositionIsTheSameScreenPlaceAtEveryScale) {
     Desktop(false);
     ASSERT_TRUE(Start());
