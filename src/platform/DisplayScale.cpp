@@ -100,21 +100,36 @@ gfx::Bitmap MagnifyBitmap(const gfx::Bitmap& picture, int s) {
     return out;
 }
 
+namespace {
+
+// One row widened S times; a constant S lets the compiler unroll and vectorise.
+template <int S>
+void WidenRow(const uint32_t* in, int n, uint32_t* out) {
+    for (int x = 0; x < n; ++x)
+        for (int k = 0; k < S; ++k) out[x * S + k] = in[x];
+}
+
+}  // namespace
+
+void WidenRow(const uint32_t* in, int n, int s, uint32_t* out) {
+    switch (s) {
+        case 1: std::memcpy(out, in, static_cast<size_t>(n) * 4); break;
+        case 2: WidenRow<2>(in, n, out); break;
+        case 3: WidenRow<3>(in, n, out); break;
+        case 4: WidenRow<4>(in, n, out); break;
+        default:
+            for (int x = 0; x < n; ++x)
+                for (int k = 0; k < s; ++k) *out++ = in[x];
+    }
+}
+
 void MagnifyRect(const gfx::Bitmap& src, const gfx::Rect& r, int s, uint32_t* dst, size_t dstPitch) {
     const size_t bytes = static_cast<size_t>(r.Width()) * s * 4;
     auto* base = reinterpret_cast<uint8_t*>(dst);
     for (int y = r.top; y < r.bottom; ++y) {
-        const uint32_t* in = src.Row(y) + r.left;
-        auto* first = reinterpret_cast<uint32_t*>(base + static_cast<size_t>(y) * s * dstPitch) + r.left * s;
-        if (s == 1) {
-            std::memcpy(first, in, bytes);
-            continue;
-        }
-        uint32_t* out = first;
-        for (int x = 0; x < r.Width(); ++x)
-            for (int k = 0; k < s; ++k) *out++ = in[x];
-        for (int k = 1; k < s; ++k)
-            std::memcpy(reinterpret_cast<uint8_t*>(first) + static_cast<size_t>(k) * dstPitch, first, bytes);
+        uint8_t* first = base + static_cast<size_t>(y) * s * dstPitch + static_cast<size_t>(r.left) * s * 4;
+        WidenRow(src.Row(y) + r.left, r.Width(), s, reinterpret_cast<uint32_t*>(first));
+        for (int k = 1; k < s; ++k) std::memcpy(first + static_cast<size_t>(k) * dstPitch, first, bytes);
     }
 }
 

@@ -51,6 +51,9 @@ constexpr int ToLogical(int device, int s) { return device >= 0 ? device / s : -
 gfx::Region MagnifyRegion(const gfx::Region& region, int s);
 gfx::Bitmap MagnifyBitmap(const gfx::Bitmap& picture, int s);
 
+// n pixels, each written s times in a row.
+void WidenRow(const uint32_t* in, int n, int s, uint32_t* out);
+
 // Copies rectangle r of src (1x) s times larger to dst, whose pixel (0, 0) is
 // the device pixel (0, 0) of src; dstPitch in bytes. Each row is widened once and
 // then duplicated with memcpy.

@@ -172,7 +172,8 @@ gfx::Point SdlBackend::GetWindowPosition(WindowId w) {
 }
 
 void SdlBackend::SetWindowSize(WindowId w, int width, int height) {
-    if (SdlWindowRecord* rec = impl_->Find(w)) SDL_SetWindowSize(rec->window.get(), width * rec->scale, height * rec->scale);
+    if (SdlWindowRecord* rec = impl_->Find(w))
+        SDL_SetWindowSize(rec->window.get(), width * rec->scale, height * rec->scale);
 }
 
 void SdlBackend::SetWindowShape(WindowId w, const gfx::Region& shape) {

@@ -1,6 +1,9 @@
 #include "platform/sdl/SdlPixels.h"
 
 #include <cstring>
+#include <vector>
+
+#include "platform/DisplayScale.h"
 
 namespace platform::sdl {
 
@@ -26,18 +29,19 @@ void CopyToSurface(const gfx::Bitmap& framebuffer, SDL_Surface* surface, const g
     // The usual X11 visual: 0x00RRGGBB in 32 bits; swap red and blue and be done.
     const bool xrgb = bpp == 4 && fmt->Rmask == 0x00FF0000u && fmt->Gmask == 0x0000FF00u && fmt->Bmask == 0x000000FFu;
     const size_t rowBytes = static_cast<size_t>(r.Width()) * s * bpp;
+    std::vector<uint32_t> converted(xrgb ? static_cast<size_t>(r.Width()) : 0);
     for (int y = r.top; y < r.bottom; ++y) {
         const uint32_t* src = framebuffer.Row(y);
         uint8_t* row = base + static_cast<size_t>(y) * s * surface->pitch + static_cast<size_t>(r.left) * s * bpp;
         if (xrgb) {
-            auto* out = reinterpret_cast<uint32_t*>(row);
             for (int x = r.left; x < r.right; ++x) {
                 const uint32_t p = src[x];
-                const uint32_t v = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
-                for (int k = 0; k < s; ++k) *out++ = v;
+                converted[x - r.left] = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
             }
+            WidenRow(converted.data(), r.Width(), s, reinterpret_cast<uint32_t*>(row));
         } else {
-            for (int x = r.left; x < r.right; ++x) PutPixel(fmt, src[x], row + static_cast<size_t>(x - r.left) * s * bpp, s);
+            for (int x = r.left; x < r.right; ++x)
+                PutPixel(fmt, src[x], row + static_cast<size_t>(x - r.left) * s * bpp, s);
         }
         for (int k = 1; k < s; ++k) std::memcpy(row + static_cast<size_t>(k) * surface->pitch, row, rowBytes);
     }
