@@ -1,7 +1,7 @@
 """The real program on a dense 2560 x 1600 screen with KELVARO_SCALE=2: the window
 is its 759 x 569 picture doubled, the cut corners show the desktop, two linkable
 tiles found on a screenshot vanish when clicked, and the exit question is
-doubled too and centred on the window."""
+doubled too and centred on the window; the title bar drags it."""
 import os
 import sys
 import time
@@ -40,11 +40,14 @@ def main():
         _, inner_doubled = at_1x(shot, x + 40, y + 40, w - 80, h - 80)
         expect(inner_doubled, "every pixel inside the window is a 2 x 2 block")
 
+        with open(f"/proc/{proc.pid}/status") as f:
+            rss = [line for line in f if line.startswith("VmRSS")]
+        print("figure: resident memory at scale 2:", rss[0].strip() if rss else "?")
         before = cpu_seconds(proc.pid)
-        time.sleep(5)
+        time.sleep(10)
         used = cpu_seconds(proc.pid) - before
-        print(f"figure: processor while the clock runs idle for 5 s at scale 2: {used / 5 * 100:.2f}% of one core")
-        expect(used / 5 < 0.05, "waiting costs almost no processor at scale 2")
+        print(f"figure: processor while the clock runs idle for 10 s at scale 2: {used / 10 * 100:.2f}% of one core")
+        expect(used / 10 < 0.05, "waiting costs almost no processor at scale 2")
 
         pair = kw.find_linkable_pair(small, 0, 0)
         expect(pair is not None, f"a linkable pair is on the board: {pair}")
@@ -57,6 +60,13 @@ def main():
         shot = s.screenshot(os.path.join(s.tmp, "scaled-after.png"))
         small, _ = at_1x(shot, x, y, w, h)
         expect(kw.mostly_white(small, 0, 0, *a) and kw.mostly_white(small, 0, 0, *b), "both cells are empty now")
+
+        expect(s.geometry(wid)[:2] == (x, y), "pressing tiles did not move the window")
+        # The title bar (1x: 400, 12) still drags with the left button.
+        s.drag(x + 400 * S, y + 12 * S, x + 400 * S - 100, y + 12 * S - 60)
+        nx, ny = s.geometry(wid)[:2]
+        expect(abs(nx - (x - 100)) <= 3 and abs(ny - (y - 60)) <= 3, f"the title bar drags the window ({nx},{ny})")
+        x, y = nx, ny
 
         s.click(x + (664 + 40) * S, y + (464 + 16) * S)
         box = s.find_window("Kelvaro")
