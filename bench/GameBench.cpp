@@ -1,5 +1,6 @@
 // Costs of a press on a tile (dead-board check, search, redraw), of a deal and
-// of a full redraw, on the headless backend with solid-colour pictures.
+// of a full redraw, on the headless backend with solid-colour pictures; and of
+// the real window's presentation into its surface.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "game/LinkSearch.h"
 #include "game/Selection.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "platform/sdl/SdlPixels.h"
 #include "ui/App.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -156,9 +158,11 @@ void BM_RedrawBoard(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawBoard)->Unit(benchmark::kMicrosecond);
 
-// A full redraw as the player sees it: composed into the form and presented.
+// A full redraw as the player sees it: composed into the form and presented,
+// magnified by the display scale given as the argument.
 void BM_RedrawBoardAndFlush(benchmark::State& state) {
     Harness h;
+    h.backend.SetScale(static_cast<int>(state.range(0)));
     h.form.Show();
     h.form.Flush();
     int i = 0;
@@ -168,7 +172,22 @@ void BM_RedrawBoardAndFlush(benchmark::State& state) {
         if ((++i & 1023) == 0) h.backend.ClearRecords();
     }
 }
-BENCHMARK(BM_RedrawBoardAndFlush)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RedrawBoardAndFlush)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The real window's presentation of the whole 759 x 569 window: converted to
+// the X visual's format and magnified into the window surface.
+void BM_PresentWholeWindowToSurface(benchmark::State& state) {
+    const int s = static_cast<int>(state.range(0));
+    gfx::Bitmap frame(759, 569, 0x336699);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 759 * s, 569 * s, 32, SDL_PIXELFORMAT_RGB888);
+    if (!surface) {
+        state.SkipWithError("no surface");
+        return;
+    }
+    for (auto _ : state) platform::sdl::CopyToSurface(frame, surface, {0, 0, 759, 569}, s);
+    SDL_FreeSurface(surface);
+}
+BENCHMARK(BM_PresentWholeWindowToSurface)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

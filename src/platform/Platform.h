@@ -81,8 +81,9 @@ class Backend {
 public:
     virtual ~Backend() = default;
 
-    // Windows. Sizes and positions in screen pixels. A window that cannot be created,
-    // shaped or drawn into throws std::runtime_error with a message fit for the user.
+    // Windows. Positions in screen pixels; sizes in 1x pixels (see SetScale). A window
+    // that cannot be created, shaped or drawn into throws std::runtime_error with a
+    // message fit for the user.
     virtual WindowId CreateWindow(const WindowSpec& spec) = 0;
     virtual void DestroyWindow(WindowId w) = 0;
     virtual void ShowWindow(WindowId w) = 0;
@@ -102,8 +103,19 @@ public:
     // Shows the given rectangles of the window's framebuffer (same size as the window).
     virtual void Present(WindowId w, const gfx::Bitmap& framebuffer, const std::vector<gfx::Rect>& dirty) = 0;
 
+    // Whole-number magnification s (1..4) of every window: sizes, outlines,
+    // presentation and pointer pictures are s times larger on the screen, and mouse
+    // positions (events, hit tests) arrive divided by s. Positions stay screen
+    // pixels. Set it before the first window is created.
+    virtual void SetScale(int s) = 0;
+    virtual int Scale() const = 0;
+    // The desktop's X resources (the root window's RESOURCE_MANAGER); "" when none.
+    virtual std::string DesktopResources() = 0;
+
     // Mouse.
     virtual void SetCursor(Cursor c) = 0;
+    // The picture of a pointer shape and its hot spot, at 1x; magnified with the windows.
+    virtual void SetPointerPicture(Cursor c, const gfx::Bitmap& picture, gfx::Point hotSpot) = 0;
     virtual void CaptureMouse(WindowId w) = 0;  // 0 releases
     virtual gfx::Point GlobalPointer() = 0;
     virtual WindowId WindowUnderPointer() = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/DisplayScale.h"
 #include "ui/App.h"
 #include "ui/Form.h"
 #include "ui/SurfaceControl.h"
@@ -231,7 +232,8 @@ bool Control::IsUnderPointer() const {
     if (be.WindowUnderPointer() != form->Window()) return false;
     gfx::Point g = be.GlobalPointer();
     gfx::Point w = be.GetWindowPosition(form->Window());
-    int x = g.x - w.x, y = g.y - w.y;
+    const int scale = be.Scale();
+    int x = platform::ToLogical(g.x - w.x, scale), y = platform::ToLogical(g.y - w.y, scale);
     if (form->Outline() && !form->Outline()->Contains(x, y)) return false;
     return form->ControlAt(x, y) == this;
 }

@@ -183,14 +183,16 @@ private:
     std::vector<PushButton*> buttons_;
 };
 
+// Positions are screen pixels, sizes 1x: the sizes are magnified first.
 gfx::Point CentreOn(App& app, Form* owner, int w, int h) {
     platform::Backend& be = app.Backend();
+    const int s = be.Scale();
     if (owner && owner->Window()) {
         gfx::Point p = be.GetWindowPosition(owner->Window());
-        return {p.x + (owner->PixelWidth() - w) / 2, p.y + (owner->PixelHeight() - h) / 2};
+        return {p.x + (owner->PixelWidth() - w) * s / 2, p.y + (owner->PixelHeight() - h) * s / 2};
     }
-    gfx::Point s = be.ScreenSize();
-    return {(s.x - w) / 2, (s.y - h) / 2};
+    gfx::Point screen = be.ScreenSize();
+    return {(screen.x - w * s) / 2, (screen.y - h * s) / 2};
 }
 
 }  // namespace

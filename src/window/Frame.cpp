@@ -49,14 +49,18 @@ void PrintCaption() {
 
 // Keeps the window on the screen; a screen smaller than the window leaves the
 // left or top edge negative, since the upper bound is applied last.
+// The window's size on the screen is its size times the display scale.
 void PlaceWindow() {
-    gfx::Point screen = frmMain->GetApp().Backend().ScreenSize();
+    platform::Backend& be = frmMain->GetApp().Backend();
+    gfx::Point screen = be.ScreenSize();
     const float sw = screen.x * 15.0f;
     const float sh = screen.y * 15.0f;
+    const float w = W() * static_cast<float>(be.Scale());
+    const float h = H() * static_cast<float>(be.Scale());
     if (MainX < 0) MainX = 0;
     if (MainY < 0) MainY = 0;
-    if (MainX > sw - W()) MainX = RoundToLong(sw - W());
-    if (MainY > sh - H()) MainY = RoundToLong(sh - H());
+    if (MainX > sw - w) MainX = RoundToLong(sw - w);
+    if (MainY > sh - h) MainY = RoundToLong(sh - h);
     frmMain->Move(static_cast<float>(MainX), static_cast<float>(MainY));
 }
 

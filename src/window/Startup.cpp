@@ -13,6 +13,7 @@
 #include "ui/App.h"
 #include "ui/MessageBox.h"
 #include "window/AppInfo.h"
+#include "window/DisplaySetup.h"
 #include "window/Frame.h"
 #include "window/FrmMain.h"
 #include "window/GameHookup.h"
@@ -62,9 +63,11 @@ void Form_Load(ui::App& app, const StartupEnv& env) {
     if (!AppPath.empty() && AppPath.back() == '/') AppPath.pop_back();
     HelpFile = platform::ProgramPath(AppPath, kHelpFile);
 
+    // Centred on the screen at its magnified size; the position stays screen twips.
     gfx::Point screen = app.Backend().ScreenSize();
-    MainX = (screen.x * 15 - kWindowWidthTwips) / 2;
-    MainY = (screen.y * 15 - kWindowHeightTwips) / 2;
+    const int scale = app.Backend().Scale();
+    MainX = (screen.x * 15 - kWindowWidthTwips * scale) / 2;
+    MainY = (screen.y * 15 - kWindowHeightTwips * scale) / 2;
     MainX = StoredTwips(kKeyX).value_or(MainX);
     MainY = StoredTwips(kKeyY).value_or(MainY);
 
@@ -93,6 +96,7 @@ bool Main(ui::App& app, const StartupEnv& env) {
         return false;
     }
     app.SetTitle(kAppTitle);
+    SetUpDisplay(app);
     settings = std::make_unique<platform::SettingsStore>(env.settingsPath);
     mainForm = std::make_unique<FrmMain>(app);
     frmMain = mainForm.get();

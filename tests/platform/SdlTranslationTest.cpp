@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "platform/ProgramFolder.h"
 #include "platform/sdl/SdlInput.h"
@@ -55,30 +56,37 @@ TEST(SdlInput, Utf8TextDecodesToCodePoints) {
     EXPECT_EQ(DecodeUtf8("\x80z"), (std::vector<char32_t>{U'z'}));
 }
 
-TEST(SdlPixels, FramebufferColoursReachTheSurfaceFormat) {
+TEST(SdlPixels, FramebufferColoursReachTheSurfaceFormatAtEveryScale) {
     gfx::Bitmap frame(3, 2, gfx::Rgb(0x12, 0x34, 0x56));
     frame.SetPixel(1, 0, gfx::Rgb(255, 0, 0));
-    for (Uint32 format : {SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_BGR888, SDL_PIXELFORMAT_RGB565, SDL_PIXELFORMAT_RGB24}) {
-        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 3, 2, 32, format);
-        ASSERT_NE(s, nullptr) << SDL_GetPixelFormatName(format);
-        SDL_FillRect(s, nullptr, 0);
-        CopyToSurface(frame, s, gfx::Rect{1, 0, 3, 2});
-        auto at = [&](int x, int y) {
-            Uint32 v = 0;
-            memcpy(&v, static_cast<uint8_t*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
-                   s->format->BytesPerPixel);
-            Uint8 r, g, b;
-            SDL_GetRGB(v, s->format, &r, &g, &b);
-            return gfx::Rgb(r, g, b);
-        };
-        const bool wide = s->format->BitsPerPixel >= 24;
-        EXPECT_EQ(at(1, 0), gfx::Rgb(255, 0, 0)) << SDL_GetPixelFormatName(format);
-        if (wide) {
-            EXPECT_EQ(at(2, 1), gfx::Rgb(0x12, 0x34, 0x56)) << SDL_GetPixelFormatName(format);
+    for (int k : {1, 2, 3})
+        for (Uint32 format :
+             {SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_BGR888, SDL_PIXELFORMAT_RGB565, SDL_PIXELFORMAT_RGB24}) {
+            SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 3 * k, 2 * k, 32, format);
+            ASSERT_NE(s, nullptr) << SDL_GetPixelFormatName(format);
+            SDL_FillRect(s, nullptr, 0);
+            CopyToSurface(frame, s, gfx::Rect{1, 0, 3, 2}, k);
+            auto at = [&](int x, int y) {
+                Uint32 v = 0;
+                memcpy(&v, static_cast<uint8_t*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
+                       s->format->BytesPerPixel);
+                Uint8 r, g, b;
+                SDL_GetRGB(v, s->format, &r, &g, &b);
+                return gfx::Rgb(r, g, b);
+            };
+            const std::string what = std::string(SDL_GetPixelFormatName(format)) + " at " + std::to_string(k);
+            const bool wide = s->format->BitsPerPixel >= 24;
+            // Every screen pixel of a framebuffer pixel's k x k block.
+            for (int dy = 0; dy < k; ++dy)
+                for (int dx = 0; dx < k; ++dx) {
+                    EXPECT_EQ(at(k + dx, dy), gfx::Rgb(255, 0, 0)) << what;
+                    if (wide) {
+                        EXPECT_EQ(at(2 * k + dx, k + dy), gfx::Rgb(0x12, 0x34, 0x56)) << what;
+                    }
+                    EXPECT_EQ(at(dx, k + dy), 0u) << what << ": left of the rectangle untouched";
+                }
+            SDL_FreeSurface(s);
         }
-        EXPECT_EQ(at(0, 0), 0u) << "left of the rectangle untouched";
-        SDL_FreeSurface(s);
-    }
 }
 
 TEST(SdlPixels, IconSurfaceKeepsColourAndOpacity) {

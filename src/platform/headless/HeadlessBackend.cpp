@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/DisplayScale.h"
+
 namespace platform {
 
 namespace {
@@ -46,10 +48,10 @@ WindowId HeadlessBackend::CreateWindow(const WindowSpec& spec) {
     win.spec = spec;
     win.title = spec.title;
     win.position = {spec.x, spec.y};
-    win.width = spec.width;
-    win.height = spec.height;
+    win.width = spec.width * scale_;
+    win.height = spec.height * scale_;
     win.hasIcon = spec.icon != nullptr;
-    win.screen = gfx::Bitmap(std::max(spec.width, 0), std::max(spec.height, 0), 0);
+    win.screen = gfx::Bitmap(std::max(win.width, 0), std::max(win.height, 0), 0);
     WindowId id = win.id;
     windows_.emplace(id, std::move(win));
     return id;
@@ -124,6 +126,8 @@ gfx::Point HeadlessBackend::GetWindowPosition(WindowId w) {
 void HeadlessBackend::SetWindowSize(WindowId w, int width, int height) {
     HeadlessWindow* win = Find(w);
     if (!win) return;
+    width *= scale_;
+    height *= scale_;
     win->width = width;
     win->height = height;
     // Like a real window: what was shown is kept where it still fits.
@@ -136,7 +140,7 @@ void HeadlessBackend::SetWindowSize(WindowId w, int width, int height) {
 void HeadlessBackend::SetWindowShape(WindowId w, const gfx::Region& shape) {
     HeadlessWindow* win = Find(w);
     if (!win) return;
-    win->shape = shape;
+    win->shape = MagnifyRegion(shape, scale_);
     win->hasShape = true;
 }
 
@@ -148,13 +152,13 @@ void HeadlessBackend::Present(WindowId w, const gfx::Bitmap& framebuffer, const 
     HeadlessWindow* win = Find(w);
     if (!win) return;
     gfx::Bitmap& scr = win->screen;
-    if (scr.Width() != framebuffer.Width() || scr.Height() != framebuffer.Height())
-        scr = gfx::Bitmap(framebuffer.Width(), framebuffer.Height(), 0);
-    const gfx::Rect bounds{0, 0, scr.Width(), scr.Height()};
+    const int s = scale_;
+    if (scr.Width() != framebuffer.Width() * s || scr.Height() != framebuffer.Height() * s)
+        scr = gfx::Bitmap(framebuffer.Width() * s, framebuffer.Height() * s, 0);
+    const gfx::Rect bounds{0, 0, framebuffer.Width(), framebuffer.Height()};
     for (const gfx::Rect& d : dirty) {
         const gfx::Rect r = d.Intersect(bounds);
-        for (int y = r.top; y < r.bottom; ++y)
-            std::copy(framebuffer.Row(y) + r.left, framebuffer.Row(y) + r.right, scr.Row(y) + r.left);
+        if (!r.Empty()) MagnifyRect(framebuffer, r, s, scr.Data(), static_cast<size_t>(scr.Width()) * 4);
     }
     ++win->presentCount;
     win->lastDirty = dirty;
@@ -163,6 +167,12 @@ void HeadlessBackend::Present(WindowId w, const gfx::Bitmap& framebuffer, const 
 void HeadlessBackend::SetCursor(Cursor c) {
     cursor_ = c;
     cursorHistory_.push_back(c);
+}
+
+void HeadlessBackend::SetPointerPicture(Cursor c, const gfx::Bitmap& picture, gfx::Point hotSpot) {
+    if (c != Cursor::Hand) return;
+    handPicture_ = MagnifyBitmap(picture, scale_);
+    handHotSpot_ = {hotSpot.x * scale_, hotSpot.y * scale_};
 }
 
 void HeadlessBackend::CaptureMouse(WindowId w) { capture_ = w; }
@@ -182,6 +192,8 @@ bool HeadlessBackend::TakeEvent(Event& e) {
                 pointer_ = {win->position.x + e.x, win->position.y + e.y};
                 pointerWindow_ = e.window;
             }
+            e.x = ToLogical(e.x, scale_);
+            e.y = ToLogical(e.y, scale_);
         } else if (e.type == EventType::MouseLeft && pointerWindow_ == e.window) {
             pointerWindow_ = 0;
         }

@@ -20,16 +20,16 @@ struct HeadlessWindow {
     WindowSpec spec;             // as created
     std::string title;
     gfx::Point position;
-    int width = 0;
+    int width = 0;                // on the screen: the 1x size times the scale
     int height = 0;
     bool shown = false;
     bool minimized = false;
     bool destroyed = false;
     bool hasIcon = false;
     bool hasShape = false;
-    gfx::Region shape;           // meaningful when hasShape
+    gfx::Region shape;           // meaningful when hasShape; screen pixels, magnified
     HitTest hitTest;
-    gfx::Bitmap screen;          // what has been presented so far
+    gfx::Bitmap screen;          // what has been presented so far, magnified
     int presentCount = 0;
     std::vector<gfx::Rect> lastDirty;
     int raiseCount = 0;
@@ -58,7 +58,11 @@ public:
     void SetWindowShape(WindowId w, const gfx::Region& shape) override;
     void SetHitTest(WindowId w, HitTest test) override;
     void Present(WindowId w, const gfx::Bitmap& framebuffer, const std::vector<gfx::Rect>& dirty) override;
+    void SetScale(int s) override { scale_ = s < 1 ? 1 : s; }
+    int Scale() const override { return scale_; }
+    std::string DesktopResources() override { return resources_; }
     void SetCursor(Cursor c) override;
+    void SetPointerPicture(Cursor c, const gfx::Bitmap& picture, gfx::Point hotSpot) override;
     void CaptureMouse(WindowId w) override;
     gfx::Point GlobalPointer() override;
     WindowId WindowUnderPointer() override;
@@ -80,7 +84,7 @@ public:
     // Replaces the seconds source entirely (nullptr restores the virtual one).
     void SetSecondsHook(std::function<int()> hook) { secondsHook_ = std::move(hook); }
 
-    // --- Scripted input (window pixels) ---
+    // --- Scripted input (window pixels as on the screen: magnified by the scale) ---
     // Events are delivered in order. A mouse event moves the pointer to its
     // position when it is delivered. A left press where the window's hit test
     // answers true is delivered as DragStarted, and the matching release is
@@ -105,6 +109,10 @@ public:
 
     // --- Recorded effects ---
     void SetScreenSize(int width, int height) { screen_ = {width, height}; }
+    void SetDesktopResources(std::string text) { resources_ = std::move(text); }
+    // The hand pointer as shown (magnified) and its hot spot; empty until set.
+    const gfx::Bitmap& HandPicture() const { return handPicture_; }
+    gfx::Point HandHotSpot() const { return handHotSpot_; }
     const gfx::Bitmap& Screen(WindowId w) const;
     const HeadlessWindow& Window(WindowId w) const;
     bool Exists(WindowId w) const;
@@ -131,6 +139,10 @@ private:
     std::function<int()> secondsHook_;
     std::function<void(HeadlessBackend&)> idleHook_;
     gfx::Point screen_{1024, 768};
+    int scale_ = 1;
+    std::string resources_;
+    gfx::Bitmap handPicture_;
+    gfx::Point handHotSpot_;
     gfx::Point pointer_;
     WindowId pointerWindow_ = 0;
     WindowId dragSwallow_ = 0;  // window whose next left release the window manager took

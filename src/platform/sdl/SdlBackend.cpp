@@ -5,8 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/DisplayScale.h"
 #include "platform/sdl/SdlBackendImpl.h"
 #include "platform/sdl/SdlPixels.h"
+#include "platform/sdl/X11Resources.h"
 #include "platform/sdl/X11Shape.h"
 
 namespace platform {
@@ -29,8 +31,9 @@ SDL_HitTestResult DragHitTest(SDL_Window*, const SDL_Point* p, void* data) {
     // button state (the global one) is consulted as well as SDL's.
     const Uint32 held = SDL_GetMouseState(nullptr, nullptr) | SDL_GetGlobalMouseState(nullptr, nullptr);
     if (!(held & SDL_BUTTON_LMASK) || (held & (SDL_BUTTON_RMASK | SDL_BUTTON_MMASK))) return SDL_HITTEST_NORMAL;
-    if (!rec->hitTest || !rec->hitTest(p->x, p->y)) return SDL_HITTEST_NORMAL;
-    rec->lastDragPoint = {p->x, p->y};
+    const gfx::Point at{ToLogical(p->x, rec->scale), ToLogical(p->y, rec->scale)};
+    if (!rec->hitTest || !rec->hitTest(at.x, at.y)) return SDL_HITTEST_NORMAL;
+    rec->lastDragPoint = at;
     return SDL_HITTEST_DRAGGABLE;
 }
 
@@ -102,10 +105,13 @@ WindowId SdlBackend::CreateWindow(const WindowSpec& spec) {
     if (!spec.taskbarEntry) flags |= SDL_WINDOW_SKIP_TASKBAR;
     std::string error;
     auto window = sdl::Own<sdl::WindowHandle>(
-        SDL_CreateWindow(spec.title.c_str(), spec.x, spec.y, spec.width, spec.height, flags), "SDL_CreateWindow", &error);
+        SDL_CreateWindow(spec.title.c_str(), spec.x, spec.y, spec.width * impl_->scale, spec.height * impl_->scale,
+                         flags),
+        "SDL_CreateWindow", &error);
     if (!window) throw std::runtime_error("Kelvaro: cannot create the window \"" + spec.title + "\": " + error);
     auto rec = std::make_unique<SdlWindowRecord>();
     rec->window = std::move(window);
+    rec->scale = impl_->scale;
     const WindowId id = SDL_GetWindowID(rec->window.get());
     if (spec.owner != 0) {
         if (SdlWindowRecord* owner = impl_->Find(spec.owner))
@@ -175,13 +181,14 @@ gfx::Point SdlBackend::GetWindowPosition(WindowId w) {
 }
 
 void SdlBackend::SetWindowSize(WindowId w, int width, int height) {
-    if (SdlWindowRecord* rec = impl_->Find(w)) SDL_SetWindowSize(rec->window.get(), width, height);
+    if (SdlWindowRecord* rec = impl_->Find(w))
+        SDL_SetWindowSize(rec->window.get(), width * rec->scale, height * rec->scale);
 }
 
 void SdlBackend::SetWindowShape(WindowId w, const gfx::Region& shape) {
     SdlWindowRecord* rec = impl_->Find(w);
     if (!rec) return;
-    rec->shape = shape;
+    rec->shape = MagnifyRegion(shape, rec->scale);
     impl_->ApplyShape(*rec, true);
 }
 
@@ -198,16 +205,35 @@ void SdlBackend::Present(WindowId w, const gfx::Bitmap& framebuffer, const std::
     SDL_Surface* surface = SDL_GetWindowSurface(rec->window.get());
     if (!surface) throw std::runtime_error(WindowFailure("draw into the window", *rec) + SDL_GetError());
     impl_->ApplyShape(*rec, false);  // in case getting the surface replaced the X window
+    const int s = rec->scale;
     const gfx::Rect bounds = gfx::Rect{0, 0, framebuffer.Width(), framebuffer.Height()}.Intersect(
-        gfx::Rect{0, 0, surface->w, surface->h});
+        gfx::Rect{0, 0, surface->w / s, surface->h / s});
     std::vector<SDL_Rect> rects;
     for (const gfx::Rect& d : dirty) {
         const gfx::Rect r = d.Intersect(bounds);
         if (r.Empty()) continue;
-        sdl::CopyToSurface(framebuffer, surface, r);
-        rects.push_back({r.left, r.top, r.Width(), r.Height()});
+        sdl::CopyToSurface(framebuffer, surface, r, s);
+        rects.push_back({r.left * s, r.top * s, r.Width() * s, r.Height() * s});
     }
     if (!rects.empty()) SDL_UpdateWindowSurfaceRects(rec->window.get(), rects.data(), static_cast<int>(rects.size()));
+}
+
+void SdlBackend::SetScale(int s) { impl_->scale = s < 1 ? 1 : s; }
+
+int SdlBackend::Scale() const { return impl_->scale; }
+
+std::string SdlBackend::DesktopResources() { return VideoDriver() == "x11" ? sdl::X11Resources() : std::string(); }
+
+void SdlBackend::SetPointerPicture(Cursor c, const gfx::Bitmap& picture, gfx::Point hotSpot) {
+    if (c != Cursor::Hand || picture.Empty()) return;
+    const int s = impl_->scale;
+    sdl::SurfaceHandle surface(sdl::SurfaceOf(MagnifyBitmap(picture, s)));
+    if (!surface) return;
+    sdl::CursorHandle cursor(SDL_CreateColorCursor(surface.get(), hotSpot.x * s, hotSpot.y * s));
+    if (!cursor) return;  // the system's hand stays
+    const bool showing = SDL_GetCursor() == impl_->hand.get();
+    impl_->hand = std::move(cursor);
+    if (showing) SDL_SetCursor(impl_->hand.get());
 }
 
 void SdlBackend::SetCursor(Cursor c) {

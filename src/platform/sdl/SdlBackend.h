@@ -34,7 +34,11 @@ public:
     void SetWindowShape(WindowId w, const gfx::Region& shape) override;
     void SetHitTest(WindowId w, HitTest test) override;
     void Present(WindowId w, const gfx::Bitmap& framebuffer, const std::vector<gfx::Rect>& dirty) override;
+    void SetScale(int s) override;
+    int Scale() const override;
+    std::string DesktopResources() override;
     void SetCursor(Cursor c) override;
+    void SetPointerPicture(Cursor c, const gfx::Bitmap& picture, gfx::Point hotSpot) override;
     void CaptureMouse(WindowId w) override;
     gfx::Point GlobalPointer() override;
     WindowId WindowUnderPointer() override;

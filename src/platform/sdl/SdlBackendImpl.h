@@ -17,7 +17,8 @@ struct SdlWindowRecord {
     std::optional<gfx::Region> shape;
     unsigned long shapedXWindow = 0;  // the X window the shape was last applied to
     bool shown = false;
-    gfx::Point lastDragPoint;         // where the window manager took a press over
+    int scale = 1;                    // the backend's scale when the window was made
+    gfx::Point lastDragPoint;         // where the window manager took a press over (1x)
 };
 
 struct SdlBackend::Impl {
@@ -32,6 +33,7 @@ struct SdlBackend::Impl {
     sdl::CursorHandle arrow;
     sdl::CursorHandle hand;
     std::unique_ptr<sdl::SdlSound> sound;
+    int scale = 1;
 
     SdlWindowRecord* Find(WindowId w);
     // Applies the stored outline if the window is shown and the X window is new (or force).

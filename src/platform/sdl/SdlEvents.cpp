@@ -1,4 +1,5 @@
 // SDL events into the program's Event records.
+#include "platform/DisplayScale.h"
 #include "platform/sdl/SdlBackendImpl.h"
 #include "platform/sdl/SdlInput.h"
 
@@ -13,12 +14,13 @@ Event Make(EventType type, Uint32 window) {
     return e;
 }
 
-Event MouseButtonEvent(const SDL_MouseButtonEvent& b, int button) {
+// Mouse positions reach the program in 1x pixels.
+Event MouseButtonEvent(const SDL_MouseButtonEvent& b, int button, int s) {
     EventType type = EventType::MouseUp;
     if (b.type == SDL_MOUSEBUTTONDOWN) type = b.clicks == 2 ? EventType::DoubleClick : EventType::MouseDown;
     Event e = Make(type, b.windowID);
-    e.x = b.x;
-    e.y = b.y;
+    e.x = ToLogical(b.x, s);
+    e.y = ToLogical(b.y, s);
     e.button = button;
     e.shift = sdl::ShiftBitsOf(SDL_GetModState());
     return e;
@@ -74,13 +76,13 @@ void SdlBackend::Impl::Translate(const SDL_Event& ev) {
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             const int button = sdl::ButtonCodeOf(ev.button.button);
-            if (button != 0) pending.push_back(MouseButtonEvent(ev.button, button));
+            if (button != 0) pending.push_back(MouseButtonEvent(ev.button, button, scale));
             break;
         }
         case SDL_MOUSEMOTION: {
             Event e = Make(EventType::MouseMove, ev.motion.windowID);
-            e.x = ev.motion.x;
-            e.y = ev.motion.y;
+            e.x = ToLogical(ev.motion.x, scale);
+            e.y = ToLogical(ev.motion.y, scale);
             e.button = sdl::ButtonMaskOf(ev.motion.state);
             e.shift = sdl::ShiftBitsOf(SDL_GetModState());
             pending.push_back(e);

@@ -7,9 +7,10 @@
 
 namespace platform::sdl {
 
-// Copies rectangle r (already clipped to both) of the framebuffer into the surface,
-// converting every pixel; the window shows the colour, opacity is dropped.
-void CopyToSurface(const gfx::Bitmap& framebuffer, SDL_Surface* surface, const gfx::Rect& r);
+// Copies rectangle r (1x, already clipped to both) of the framebuffer into the
+// surface magnified s times, converting every pixel; the window shows the colour,
+// opacity is dropped. Each row is converted once and duplicated with memcpy.
+void CopyToSurface(const gfx::Bitmap& framebuffer, SDL_Surface* surface, const gfx::Rect& r, int s = 1);
 
 // A surface of the bitmap's pixels in their own format (for icons); nullptr on failure.
 SDL_Surface* SurfaceOf(const gfx::Bitmap& bitmap);
