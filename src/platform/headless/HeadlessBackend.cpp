@@ -165,6 +165,12 @@ void HeadlessBackend::SetCursor(Cursor c) {
     cursorHistory_.push_back(c);
 }
 
+void HeadlessBackend::SetCursorImage(const gfx::Bitmap& image, gfx::Point hotSpot) {
+    SetCursor(Cursor::Custom);
+    cursorImage_ = image;
+    cursorHotSpot_ = hotSpot;
+}
+
 void HeadlessBackend::CaptureMouse(WindowId w) { capture_ = w; }
 
 gfx::Point HeadlessBackend::GlobalPointer() { return pointer_; }

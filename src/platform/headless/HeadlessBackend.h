@@ -59,6 +59,7 @@ public:
     void SetHitTest(WindowId w, HitTest test) override;
     void Present(WindowId w, const gfx::Bitmap& framebuffer, const std::vector<gfx::Rect>& dirty) override;
     void SetCursor(Cursor c) override;
+    void SetCursorImage(const gfx::Bitmap& image, gfx::Point hotSpot) override;
     void CaptureMouse(WindowId w) override;
     gfx::Point GlobalPointer() override;
     WindowId WindowUnderPointer() override;
@@ -114,6 +115,9 @@ public:
     const std::vector<std::string>& Sounds() const { return sounds_; }
     const std::vector<std::string>& URLs() const { return urls_; }
     Cursor CurrentCursor() const { return cursor_; }
+    // The picture of the last Cursor::Custom pointer, and its hot spot.
+    const gfx::Bitmap& CursorImage() const { return cursorImage_; }
+    gfx::Point CursorHotSpot() const { return cursorHotSpot_; }
     const std::vector<Cursor>& CursorHistory() const { return cursorHistory_; }
     WindowId Captured() const { return capture_; }
     void ClearRecords();
@@ -136,6 +140,8 @@ private:
     WindowId dragSwallow_ = 0;  // window whose next left release the window manager took
     Cursor cursor_ = Cursor::Arrow;
     std::vector<Cursor> cursorHistory_;
+    gfx::Bitmap cursorImage_;
+    gfx::Point cursorHotSpot_;
     WindowId capture_ = 0;
     std::vector<std::string> sounds_;
     std::vector<std::string> urls_;

@@ -35,6 +35,7 @@ public:
     void SetHitTest(WindowId w, HitTest test) override;
     void Present(WindowId w, const gfx::Bitmap& framebuffer, const std::vector<gfx::Rect>& dirty) override;
     void SetCursor(Cursor c) override;
+    void SetCursorImage(const gfx::Bitmap& image, gfx::Point hotSpot) override;
     void CaptureMouse(WindowId w) override;
     gfx::Point GlobalPointer() override;
     WindowId WindowUnderPointer() override;
