@@ -25,7 +25,7 @@ SIZES = {
     "skin.png": (271, 218),
     "min_hover.png": (16, 16), "min_pressed.png": (16, 16),
     "close_hover.png": (16, 16), "close_pressed.png": (16, 16),
-    "icon16.png": (16, 16), "icon32.png": (32, 32), "hand.png": (32, 32),
+    "icon16.png": (16, 16), "icon32.png": (32, 32), "hand.png": (32, 32), "keyed.png": (32, 32),
 }
 for _f in range(1, 26):
     SIZES["tiles/face%02d.png" % _f] = (39, 39)
