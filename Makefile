@@ -4,7 +4,7 @@ BUILD_SAN  ?= build-san
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-sanitize bench artwork artwork-sheet clean
+.PHONY: all deps configure build run run-buttons test test-sanitize bench artwork artwork-sheet clean
 
 all: build
 
@@ -21,6 +21,10 @@ build: configure
 
 run: build
 	$(BUILD)/kelvaro
+
+# The button gallery: every style, shape and state of the skinned button.
+run-buttons: build
+	$(BUILD)/kelvaro-buttons
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
