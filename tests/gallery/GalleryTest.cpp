@@ -98,6 +98,12 @@ TEST(Gallery, DesignModeShowsTheMessagesAndResetsColours) {
     EXPECT_TRUE(run.Messages().empty());  // the same situations are silent while running
     EXPECT_EQ(run["cmdColours"].BackColor(), 0xD0E8FFu);
     EXPECT_FALSE(run["cmdDefault"].RuntimeState().DefaultLook());  // run mode clears the look instead
+    gfx::Rect r = run.form.Placement("cmdPointer").FormRect();
+    run.backend.Move(run.form.Window(), r.left + 20, r.top + 10);
+    run.app.DoEvents();
+    EXPECT_EQ(run.backend.CurrentCursor(), platform::Cursor::Custom);  // the stored hand picture
+    EXPECT_EQ(run.backend.CursorImage().Width(), 32);
+    EXPECT_EQ(run.backend.CursorHotSpot(), (gfx::Point{11, 1}));  // its fingertip
 
     Gallery design;
     design.Click("cmdDesign");

@@ -18,13 +18,14 @@ bool IsPointerPicture(const gfx::Bitmap& b) {
     return false;
 }
 
-// The tip of the pointer: the middle of the topmost row's first opaque run.
+// The tip of the pointer: the middle of the first run of mostly opaque pixels in the topmost such row.
 gfx::Point PointerHotSpot(const gfx::Bitmap& b) {
+    auto solid = [&b](int x, int y) { return (b.Raw(x, y) >> 24) >= 0x80; };
     for (int y = 0; y < b.Height(); ++y)
         for (int x = 0; x < b.Width(); ++x)
-            if ((b.Raw(x, y) & gfx::Bitmap::kOpaque) != 0) {
+            if (solid(x, y)) {
                 int end = x;
-                while (end + 1 < b.Width() && (b.Raw(end + 1, y) & gfx::Bitmap::kOpaque) != 0) ++end;
+                while (end + 1 < b.Width() && solid(end + 1, y)) ++end;
                 return {(x + end) / 2, y};
             }
     return {};
