@@ -2,6 +2,8 @@
 // option groups and check boxes driven by mouse and keys, and design mode.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "gallery/FrmButtons.h"
