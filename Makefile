@@ -6,7 +6,7 @@ CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PREFIX     ?= /usr/local
 
-.PHONY: all deps configure build run test test-sanitize bench install package artwork artwork-sheet clean
+.PHONY: all deps configure build run run-buttons test test-sanitize bench install package artwork artwork-sheet clean
 
 all: build
 
@@ -23,6 +23,10 @@ build: configure
 
 run: build
 	$(BUILD)/kelvaro
+
+# The button gallery: every style, shape and state of the skinned button.
+run-buttons: build
+	$(BUILD)/kelvaro-buttons
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -14,7 +14,7 @@ install(FILES ${packaging}/${KELVARO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_IN
 # The manual page and the changelog go compressed, as Debian's tools expect;
 # -n keeps the bytes free of the build's time.
 set(compressed "")
-foreach(f kelvaro.6 changelog)
+foreach(f kelvaro.6 kelvaro-buttons.1 changelog)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${f}.gz
     COMMAND sh -c "gzip -9n -c '${packaging}/${f}' > '${CMAKE_BINARY_DIR}/${f}.gz'"
     DEPENDS ${packaging}/${f} VERBATIM)
@@ -22,6 +22,7 @@ foreach(f kelvaro.6 changelog)
 endforeach()
 add_custom_target(kelvaro_docs ALL DEPENDS ${compressed})
 install(FILES ${CMAKE_BINARY_DIR}/kelvaro.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_BINARY_DIR}/kelvaro-buttons.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${packaging}/copyright ${CMAKE_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kelvaro)
 install(FILES ${packaging}/lintian/kelvaro DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides)

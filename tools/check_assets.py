@@ -25,7 +25,7 @@ SIZES = {
     "skin.png": (271, 218),
     "min_hover.png": (16, 16), "min_pressed.png": (16, 16),
     "close_hover.png": (16, 16), "close_pressed.png": (16, 16),
-    "icon16.png": (16, 16), "icon32.png": (32, 32), "hand.png": (32, 32),
+    "icon16.png": (16, 16), "icon32.png": (32, 32), "hand.png": (32, 32), "keyed.png": (32, 32),
 }
 for _n in (16, 24, 32, 48, 64, 128, 256):
     SIZES["icons/hicolor/%dx%d/apps/com.example.Kelvaro.png" % (_n, _n)] = (_n, _n)

@@ -61,7 +61,7 @@ struct Event {
     char32_t ch = 0;
 };
 
-enum class Cursor { Arrow, Hand };
+enum class Cursor { Arrow, Hand, Custom };
 
 struct WindowSpec {
     std::string title;
@@ -116,6 +116,8 @@ public:
     virtual void SetCursor(Cursor c) = 0;
     // The picture of a pointer shape and its hot spot, at 1x; magnified with the windows.
     virtual void SetPointerPicture(Cursor c, const gfx::Bitmap& picture, gfx::Point hotSpot) = 0;
+    // A pointer made from a picture (its transparent pixels see-through); hotSpot in its pixels.
+    virtual void SetCursorImage(const gfx::Bitmap& image, gfx::Point hotSpot) = 0;
     virtual void CaptureMouse(WindowId w) = 0;  // 0 releases
     virtual gfx::Point GlobalPointer() = 0;
     virtual WindowId WindowUnderPointer() = 0;

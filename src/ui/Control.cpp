@@ -260,9 +260,23 @@ AmbientProperties Control::Ambient() const {
     AmbientProperties a;
     if (auto* s = dynamic_cast<const SurfaceControl*>(container_)) a.backColor = s->BackColor();
     a.displayName = name_;
+    for (const Control* c = container_; c; c = c->container_)
+        if (c->designMode_) a.userMode = false;
     const Form* form = ParentForm();
     a.displayAsDefault = form && form->DisplayedDefault() == this;
     return a;
+}
+
+void Control::SetDesignMode(bool on) {
+    if (on == designMode_) return;
+    designMode_ = on;
+    std::vector<Control*> pending(children_.begin(), children_.end());
+    while (!pending.empty()) {
+        Control* c = pending.back();
+        pending.pop_back();
+        c->OnAmbientChanged("UserMode");
+        pending.insert(pending.end(), c->children_.begin(), c->children_.end());
+    }
 }
 
 bool Control::SetTimer(int id, int intervalMs, std::function<void()> callback) {

@@ -34,7 +34,7 @@ class Form;
 
 // Values the container offers its controls (what a user control reads as Ambient).
 struct AmbientProperties {
-    bool userMode = true;               // run mode; design mode is never active in the game
+    bool userMode = true;               // run mode; the game never designs, the gallery does
     gfx::Colour backColor = 0x8000000F; // the container's BackColor as set (may be a system colour)
     std::string displayName;            // the control's Name
     bool displayAsDefault = false;      // to be drawn as the default button now
@@ -184,8 +184,11 @@ public:
 
     // --- host services for user controls ---
     AmbientProperties Ambient() const;
-    // Called by the host when an ambient value changes ("BackColor", "DisplayAsDefault").
+    // Called by the host when an ambient value changes ("BackColor", "DisplayAsDefault", "UserMode").
     virtual void OnAmbientChanged(const std::string& name) { (void)name; }
+    // Design mode for everything inside this control: their ambient UserMode reads false.
+    void SetDesignMode(bool on);
+    bool DesignMode() const { return designMode_; }
     // Repeating host timer owned by this control; a new SetTimer with the same id
     // restarts it. Both return false when the control has no App yet / no such timer.
     bool SetTimer(int id, int intervalMs, std::function<void()> callback);
@@ -260,6 +263,7 @@ private:
     int tabIndex_ = 0;
     bool tabStop_ = true;
     bool startsDrag_ = false;
+    bool designMode_ = false;
     std::map<int, uint64_t> timers_;  // host timer id -> App timer handle
     bool propertiesDirty_ = false;
     std::string lastChanged_;

@@ -167,6 +167,7 @@ private:
     Control* displayedDefault_ = nullptr;
     bool swallowChar_ = false;
     int cursorShown_ = -1;
+    std::shared_ptr<const gfx::Bitmap> cursorPicture_;  // the custom picture shown, if any
 
     gfx::Bitmap framebuffer_;
     std::vector<gfx::Rect> dirty_;

@@ -130,12 +130,22 @@ void Form::HandleMouseMove(const platform::Event& e) {
 
 void Form::UpdateCursor(Control* c) {
     int code = kPointerDefault;
+    Control* owner = nullptr;
     // A control with the default pointer shows its container's.
-    for (Control* x = c; x && code == kPointerDefault; x = x->Container()) code = x->MousePointer();
+    for (Control* x = c; x && code == kPointerDefault; x = x->Container()) {
+        code = x->MousePointer();
+        owner = x;
+    }
+    std::shared_ptr<const gfx::Bitmap> picture = code == kPointerCustom && owner ? owner->MouseIcon() : nullptr;
     int shape = (code == kPointerCustom || code == kPointerHand) ? 1 : 0;
-    if (shape == cursorShown_) return;
+    if (shape == cursorShown_ && picture == cursorPicture_) return;
     cursorShown_ = shape;
-    app_.Backend().SetCursor(shape ? platform::Cursor::Hand : platform::Cursor::Arrow);
+    cursorPicture_ = picture;
+    if (picture) {
+        app_.Backend().SetCursorImage(*picture, owner->MouseIconHotSpot());
+    } else {
+        app_.Backend().SetCursor(shape ? platform::Cursor::Hand : platform::Cursor::Arrow);
+    }
 }
 
 // --- keyboard ---

@@ -15,10 +15,12 @@ APP_ID = "com.example.Kelvaro"
 ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 EXPECTED = sorted([
     "usr/bin/kelvaro",
+    "usr/bin/kelvaro-buttons",
     *[f"usr/share/kelvaro/{f}" for f in ("and.wav", "gameover.wav", "gamewin.wav", "help.html", "hit.wav")],
     f"usr/share/applications/{APP_ID}.desktop",
     f"usr/share/metainfo/{APP_ID}.metainfo.xml",
     *[f"usr/share/icons/hicolor/{n}x{n}/apps/{APP_ID}.png" for n in ICON_SIZES],
+    "usr/share/man/man1/kelvaro-buttons.1.gz",
     "usr/share/man/man6/kelvaro.6.gz",
     "usr/share/doc/kelvaro/changelog.gz",
     "usr/share/doc/kelvaro/copyright",

@@ -109,7 +109,8 @@ TEST_F(ProgramTest, PointerIsAHandOverTilesOnly) {
     ASSERT_TRUE(Start());
     backend_.Move(Win(), CellX(5), CellY(5));
     app_->DoEvents();
-    EXPECT_EQ(backend_.CurrentCursor(), platform::Cursor::Hand);
+    EXPECT_EQ(backend_.CurrentCursor(), platform::Cursor::Custom);  // the hand picture itself
+    EXPECT_EQ(backend_.CursorHotSpot(), (gfx::Point{11, 1}));
     backend_.Move(Win(), CellX(5), CellY(1));  // the top ring row
     app_->DoEvents();
     EXPECT_EQ(Main().Picture1->MousePointer(), 0);

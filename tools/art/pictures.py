@@ -98,7 +98,19 @@ def make_win():
     return _banner("恭喜过关！", cjk_font(34 * S), S + S // 2, spacing=8 * S)
 
 
+def make_keyed():
+    """A 32x32 bitmap on a magenta key colour (its top-left pixel): a green leaf with a dark vein."""
+    img = Image.new("RGB", (32, 32), (255, 0, 255))
+    d = ImageDraw.Draw(img)
+    d.polygon([(4, 27), (6, 12), (14, 5), (27, 4), (26, 17), (19, 25), (8, 28)], fill=(60, 170, 60),
+              outline=(20, 90, 30))
+    d.line([(5, 27), (22, 9)], fill=(20, 90, 30), width=2)
+    d.ellipse([(20, 19), (28, 27)], fill=(250, 200, 40), outline=(150, 100, 0))
+    return img
+
+
 def write_pictures(out_dir):
+    save_png(make_keyed(), os.path.join(out_dir, "keyed.png"))
     save_png(make_timebar(), os.path.join(out_dir, "timebar.png"))
     save_png(make_pause(), os.path.join(out_dir, "pause.png"))
     save_png(make_gameover(), os.path.join(out_dir, "gameover.png"))

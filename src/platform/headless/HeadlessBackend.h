@@ -63,6 +63,7 @@ public:
     std::string DesktopResources() override { return resources_; }
     void SetCursor(Cursor c) override;
     void SetPointerPicture(Cursor c, const gfx::Bitmap& picture, gfx::Point hotSpot) override;
+    void SetCursorImage(const gfx::Bitmap& image, gfx::Point hotSpot) override;
     void CaptureMouse(WindowId w) override;
     gfx::Point GlobalPointer() override;
     WindowId WindowUnderPointer() override;
@@ -122,6 +123,9 @@ public:
     const std::vector<std::string>& Sounds() const { return sounds_; }
     const std::vector<std::string>& URLs() const { return urls_; }
     Cursor CurrentCursor() const { return cursor_; }
+    // The picture of the last Cursor::Custom pointer, and its hot spot.
+    const gfx::Bitmap& CursorImage() const { return cursorImage_; }
+    gfx::Point CursorHotSpot() const { return cursorHotSpot_; }
     const std::vector<Cursor>& CursorHistory() const { return cursorHistory_; }
     WindowId Captured() const { return capture_; }
     void ClearRecords();
@@ -148,6 +152,8 @@ private:
     WindowId dragSwallow_ = 0;  // window whose next left release the window manager took
     Cursor cursor_ = Cursor::Arrow;
     std::vector<Cursor> cursorHistory_;
+    gfx::Bitmap cursorImage_;
+    gfx::Point cursorHotSpot_;
     WindowId capture_ = 0;
     std::vector<std::string> sounds_;
     std::vector<std::string> urls_;

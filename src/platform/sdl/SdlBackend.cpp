@@ -43,6 +43,7 @@ SdlBackend::Impl::~Impl() {
     windows.clear();
     arrow.reset();
     hand.reset();
+    custom.reset();
     sound.reset();
     SDL_Quit();
 }
@@ -239,6 +240,16 @@ void SdlBackend::SetPointerPicture(Cursor c, const gfx::Bitmap& picture, gfx::Po
 void SdlBackend::SetCursor(Cursor c) {
     SDL_Cursor* cursor = (c == Cursor::Hand ? impl_->hand : impl_->arrow).get();
     if (cursor) SDL_SetCursor(cursor);
+}
+
+void SdlBackend::SetCursorImage(const gfx::Bitmap& image, gfx::Point hotSpot) {
+    const int s = impl_->scale;
+    sdl::SurfaceHandle surface(sdl::SurfaceOf(MagnifyBitmap(image, s)));
+    sdl::CursorHandle cursor;
+    if (surface) cursor = sdl::CursorHandle(SDL_CreateColorCursor(surface.get(), hotSpot.x * s, hotSpot.y * s));
+    if (!cursor) return SetCursor(Cursor::Hand);  // no picture pointer: the stock hand stands in
+    SDL_SetCursor(cursor.get());
+    impl_->custom = std::move(cursor);  // freed only once another pointer is shown
 }
 
 void SdlBackend::CaptureMouse(WindowId w) { SDL_CaptureMouse(w != 0 ? SDL_TRUE : SDL_FALSE); }

@@ -39,6 +39,7 @@ public:
     std::string DesktopResources() override;
     void SetCursor(Cursor c) override;
     void SetPointerPicture(Cursor c, const gfx::Bitmap& picture, gfx::Point hotSpot) override;
+    void SetCursorImage(const gfx::Bitmap& image, gfx::Point hotSpot) override;
     void CaptureMouse(WindowId w) override;
     gfx::Point GlobalPointer() override;
     WindowId WindowUnderPointer() override;

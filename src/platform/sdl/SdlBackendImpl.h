@@ -32,6 +32,7 @@ struct SdlBackend::Impl {
     std::deque<Event> pending;  // translated events not yet handed out
     sdl::CursorHandle arrow;
     sdl::CursorHandle hand;
+    sdl::CursorHandle custom;  // the picture pointer shown last
     std::unique_ptr<sdl::SdlSound> sound;
     int scale = 1;
 

@@ -15,6 +15,10 @@ ButtonPainter::ButtonPainter(gfx::Canvas& canvas, const PaintContext& ctx)
 
 void ButtonPainter::Paint() {
     int style = std::clamp(p_.buttonStyle, 0, 7);
+    // Not every style covers every pixel (the band beside an ellipse, the odd row
+    // after 2-pixel gradient bands): start each pass from the container colour.
+    canvas_.SetClip(std::nullopt);
+    canvas_.FillRect(gfx::Rect{0, 0, SW(), SH()}, ctx_.containerColour);
     canvas_.SetClip(ctx_.clip);
     (this->*kStyleRoutines[static_cast<size_t>(style)])(0);
     canvas_.SetClip(std::nullopt);

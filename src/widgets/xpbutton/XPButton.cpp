@@ -117,6 +117,7 @@ void XPButton::ResizeProcessing() {
 }
 
 void XPButton::Refresh() {
+    if (delay_) return;  // a batch of changes is still being made
     RenderStyle();
     UpdateCanvas(false);
     Control::Refresh();
@@ -128,7 +129,8 @@ void XPButton::DelayDrawing(bool bDelay) {
 }
 
 void XPButton::Paint(gfx::Canvas& canvas) {
-    if (surface_.Width() != PixelWidth() || surface_.Height() != PixelHeight()) {
+    // A host repaint ends any delay and draws the current state.
+    if (delay_ || surface_.Width() != PixelWidth() || surface_.Height() != PixelHeight()) {
         delay_ = false;
         RenderStyle();
         UpdateCanvas(false);
@@ -207,6 +209,8 @@ void XPButton::OnAmbientChanged(const std::string& name) {
     } else if (n == "backcolor") {
         containerColour_ = gfx::ResolveColor(Ambient().backColor);
         if (p_.buttonShape > 3 || p_.buttonStyle == 5) RedrawButton();
+    } else if (n == "usermode") {
+        RedrawButton();  // style 5 marks its outline only while designed
     }
 }
 

@@ -73,6 +73,10 @@ public:
     gfx::Colour HoverBackColor() const { return p_.hoverBackColor; }
     void SetHoverBackColor(gfx::Colour c);
 
+    // The surface's drawing context and the control's own window, as the host gives them.
+    gfx::Canvas hDC() { return gfx::Canvas(surface_); }
+    ui::Control* hwnd() { return this; }
+
     // --- methods ---
     void Refresh();
     void DelayDrawing(bool bDelay);
@@ -114,6 +118,15 @@ public:
     void OnAmbientChanged(const std::string& name) override;
     bool ActsAsButton() const override { return true; }
 
+    static constexpr const char* kMsgNotForCommand = "This property is not applicable for command button modes.";
+    static constexpr const char* kMsgCentreOnly =
+        "When button images are aligned top/bottom center, \nbutton captions can only be center aligned";
+    static constexpr const char* kMsgFocusRect =
+        "The focus rectangle may appear on default buttons ONLY while in design mode, \n"
+        "but will not appear when the form is running.";
+    static constexpr const char* kMsgBadPointer = "Invalid property value";
+    static constexpr const char* kMsgBadPointerTitle = "Select .ico Or .cur Files Only";
+
     static constexpr int kHoverTimerId = 237;
     static constexpr int kHoverIntervalMs = 50;
 
@@ -132,6 +145,8 @@ private:
     bool OptionToggle(int16_t action);
 
     bool DesignMode() const { return !Ambient().userMode; }
+    // The design-time information messages (title: the application's, unless given).
+    void Inform(const std::string& text, const std::string& title = {});
     void Notify(const std::string& key) { PropertyChanged(key); }
 
     // BehaviourHost

@@ -13,6 +13,12 @@ bool HasTransparency(const gfx::Bitmap& b) {
     return false;
 }
 
+// A stored value outside its range reads as the default, as a setter would ignore it.
+int32_t ReadRanged(const ui::PropertyBag& bag, const char* key, int32_t def, int32_t lo, int32_t hi) {
+    int32_t v = bag.ReadLong(key, def);
+    return v >= lo && v <= hi ? v : def;
+}
+
 }  // namespace
 
 void XPButton::ReadProperties(const ui::PropertyBag& bag) {
@@ -22,16 +28,16 @@ void XPButton::ReadProperties(const ui::PropertyBag& bag) {
     delay_ = true;  // nothing is drawn while loading
 
     p_.caption = bag.ReadString("Caption", "");
-    p_.captionAlign = bag.ReadLong("CapAlign", 2);
-    p_.buttonStyle = bag.ReadLong("BackStyle", 0);
-    p_.buttonShape = bag.ReadLong("Shape", 0);
-    p_.gradientMode = bag.ReadLong("Gradient", 0);
+    p_.captionAlign = ReadRanged(bag, "CapAlign", 2, 0, 2);
+    p_.buttonStyle = ReadRanged(bag, "BackStyle", 0, 0, 7);
+    p_.buttonShape = ReadRanged(bag, "Shape", 0, 0, 6);
+    p_.gradientMode = ReadRanged(bag, "Gradient", 0, 0, 4);
     p_.gradientColor = bag.ReadColour("cGradient", kSysButtonFace);
     p_.foreColor = bag.ReadColour("cFore", kSysButtonText);
     p_.font = bag.ReadFont("Font", p_.font);
     p_.showFocusRect = bag.ReadBool("Focus", true);
-    p_.mode = bag.ReadLong("Mode", 0);
-    p_.value = bag.ReadBool("Value", false);
+    p_.mode = ReadRanged(bag, "Mode", 0, 0, 2);
+    p_.value = p_.mode != 0 && bag.ReadBool("Value", false);  // a command button is never checked
     if (auto image = bag.ReadPicture("Image")) {
         p_.picture = ButtonPicture{image, HasTransparency(*image)};
     } else {
@@ -40,7 +46,7 @@ void XPButton::ReadProperties(const ui::PropertyBag& bag) {
     p_.pictureSize = bag.ReadInteger("ImgSize", 16);
     // Only the five squares exist; anything else stored reads as the smallest.
     if (p_.pictureSize % 8 != 0 || p_.pictureSize < 16 || p_.pictureSize > 48) p_.pictureSize = 16;
-    p_.pictureAlign = bag.ReadLong("ImgAlign", 0);
+    p_.pictureAlign = ReadRanged(bag, "ImgAlign", 0, 0, 5);
     p_.hoverForeColor = bag.ReadColour("cFHover", kSysButtonText);
     p_.enabled = bag.ReadBool("Enabled", true);
     Control::SetEnabled(p_.enabled);
@@ -48,7 +54,7 @@ void XPButton::ReadProperties(const ui::PropertyBag& bag) {
     p_.backColor = bag.ReadColour("cBack", amb.backColor);
     p_.hoverBackColor = bag.ReadColour("cBHover", p_.backColor);
     p_.hoverColorLocks = bag.ReadLong("LockHover", 0);
-    p_.captionStyle = bag.ReadLong("CapStyle", 0);
+    p_.captionStyle = ReadRanged(bag, "CapStyle", 0, 0, 2);
     if (auto icon = bag.ReadPicture("mIcon")) SetButtonMouseIcon(icon);
     SetButtonMousePointer(bag.ReadInteger("mPointer", 0));
 

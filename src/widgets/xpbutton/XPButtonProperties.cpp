@@ -1,5 +1,7 @@
 // Property setters: range checks, the hover-colour locks and what each change
 // rebuilds. A value out of range is ignored silently.
+#include "ui/App.h"
+#include "ui/MessageBox.h"
 #include "widgets/xpbutton/Caption.h"
 #include "widgets/xpbutton/XPButton.h"
 
@@ -7,7 +9,35 @@ namespace widgets {
 
 namespace {
 bool InRange(int32_t v, int32_t lo, int32_t hi) { return v >= lo && v <= hi; }
+
+// A pointer picture needs a mask, as icon and cursor files carry one; an opaque bitmap has none.
+bool IsPointerPicture(const gfx::Bitmap& b) {
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if ((b.Raw(x, y) & gfx::Bitmap::kOpaque) != gfx::Bitmap::kOpaque) return true;
+    return false;
+}
+
+// The tip of the pointer: the middle of the first run of mostly opaque pixels in the topmost such row.
+gfx::Point PointerHotSpot(const gfx::Bitmap& b) {
+    auto solid = [&b](int x, int y) { return (b.Raw(x, y) >> 24) >= 0x80; };
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if (solid(x, y)) {
+                int end = x;
+                while (end + 1 < b.Width() && solid(end + 1, y)) ++end;
+                return {(x + end) / 2, y};
+            }
+    return {};
+}
 }  // namespace
+
+void XPButton::Inform(const std::string& text, const std::string& title) {
+    ui::App* app = GetApp();
+    if (!app) return;
+    ui::MessageBox(*app, ParentForm(), text, ui::MsgButtons::Ok, ui::MsgIcon::Information, 0,
+                   title.empty() ? app->Title() : title);
+}
 
 void XPButton::SetButtonStyle(int32_t v) {
     if (!InRange(v, 0, 7)) return;
@@ -31,7 +61,10 @@ void XPButton::SetMode(int32_t v) {
 }
 
 void XPButton::SetValue(bool v) {
-    if (v && p_.mode == 0) return;  // not applicable to command buttons; design mode would say so
+    if (v && p_.mode == 0) {
+        if (DesignMode()) Inform(kMsgNotForCommand);
+        return;
+    }
     p_.value = v;
     if (v && p_.mode == 2) OptionToggle(0);
     RedrawButton();
@@ -50,7 +83,10 @@ void XPButton::SetCaption(const std::string& caption) {
 void XPButton::SetCaptionAlign(int32_t v) {
     if (!InRange(v, 0, 2)) return;
     bool hasPicture = p_.picture.Present();
-    if (!(v == 2 || p_.pictureAlign < 4 || !hasPicture)) return;  // top/bottom pictures need a centred caption
+    if (!(v == 2 || p_.pictureAlign < 4 || !hasPicture)) {  // top/bottom pictures need a centred caption
+        if (DesignMode()) Inform(kMsgCentreOnly);
+        return;
+    }
     p_.captionAlign = v;
     LayoutContent();
     RedrawButton();
@@ -113,6 +149,8 @@ void XPButton::SetShowFocusRect(bool v) {
     p_.showFocusRect = v;
     if (behaviour_.State().DefaultLook() && !DesignMode()) {
         behaviour_.DisplayAsDefaultChanged(false);  // clears the look and redraws
+    } else if (behaviour_.State().DefaultLook()) {
+        Inform(kMsgFocusRect);
     } else {
         RedrawButton();
     }
@@ -139,8 +177,12 @@ void XPButton::SetButtonMousePointer(int16_t code) {
 }
 
 void XPButton::SetButtonMouseIcon(std::shared_ptr<const gfx::Bitmap> icon) {
+    if (icon && !IsPointerPicture(*icon)) {
+        if (DesignMode()) Inform(kMsgBadPointer, kMsgBadPointerTitle);
+        return;
+    }
     p_.mouseIcon = icon;
-    SetMouseIcon(icon);
+    SetMouseIcon(icon, icon ? PointerHotSpot(*icon) : gfx::Point{});
     if (icon) {
         SetButtonMousePointer(ui::kPointerCustom);
         Notify("mIcon");
