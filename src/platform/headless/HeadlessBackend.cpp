@@ -173,6 +173,8 @@ void HeadlessBackend::SetPointerPicture(Cursor c, const gfx::Bitmap& picture, gf
     if (c != Cursor::Hand) return;
     handPicture_ = MagnifyBitmap(picture, scale_);
     handHotSpot_ = {hotSpot.x * scale_, hotSpot.y * scale_};
+}
+
 void HeadlessBackend::SetCursorImage(const gfx::Bitmap& image, gfx::Point hotSpot) {
     SetCursor(Cursor::Custom);
     cursorImage_ = MagnifyBitmap(image, scale_);
