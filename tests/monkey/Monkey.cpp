@@ -207,18 +207,55 @@ private:
         script_.push_back(e);
     }
 
-    // A tile of the face cell A shows, so that pairs really go.
-    gfx::Point PartnerCell() {
-        const game::GameState& g = game::gameState;
-        const int face = g.board[g.rowA][g.colA].face;
-        std::vector<gfx::Point> cells;
-        for (int r = 2; r <= 11; ++r)
-            for (int c = 2; c <= 15; ++c)
-                if (g.board[r][c].state == 1 && (g.board[r][c].face == face || g.board[g.rowA][g.colA].state != 1))
-                    cells.push_back({c, r});
-        if (cells.empty()) return {1 + Roll(16), 1 + Roll(12)};
-        return cells[static_cast<size_t>(Roll(static_cast<int>(cells.size())))];
+    // Whether two tiles join through empty cells with at most two bends
+    // (the monkey's own search, so that it can aim at pairs that go).
+    static bool Linkable(gfx::Point a, gfx::Point b) {
+        const auto& board = game::gameState.board;
+        constexpr int dr[4] = {0, 1, 0, -1}, dc[4] = {1, 0, -1, 0};
+        int best[13][17][4];
+        for (auto& row : best)
+            for (auto& cell : row)
+                for (int& d : cell) d = 99;
+        std::deque<std::array<int, 4>> todo;  // row, col, dir, bends
+        for (int d = 0; d < 4; ++d) todo.push_back({a.y, a.x, d, 0});
+        while (!todo.empty()) {
+            auto [r, c, d, bends] = todo.front();
+            todo.pop_front();
+            const int nr = r + dr[d], nc = c + dc[d];
+            if (nr < 1 || nr > game::kRows || nc < 1 || nc > game::kCols) continue;
+            if (nr == b.y && nc == b.x) return true;
+            if (board[nr][nc].state == 1 || best[nr][nc][d] <= bends) continue;
+            best[nr][nc][d] = bends;
+            for (int nd = 0; nd < 4; ++nd)
+                if (nd == d) {
+                    todo.push_front({nr, nc, nd, bends});
+                } else if (bends < 2 && (nd + 2) % 4 != d) {
+                    todo.push_back({nr, nc, nd, bends + 1});
+                }
+        }
+        return false;
     }
+
+    // Presses on two tiles that link, when the monkey finds such a pair quickly.
+    bool PlanPair(WindowId w) {
+        const auto& board = game::gameState.board;
+        for (int attempt = 0; attempt < 8; ++attempt) {
+            const gfx::Point x{2 + Roll(14), 2 + Roll(10)};
+            if (board[x.y][x.x].state != 1) continue;
+            for (int r = 2; r <= 11; ++r)
+                for (int c = 2; c <= 15; ++c) {
+                    const gfx::Point y{c, r};
+                    if (y == x || board[r][c].state != 1 || board[r][c].face != board[x.y][x.x].face) continue;
+                    if (!Linkable(x, y)) continue;
+                    const gfx::Point px = CellPoint(x), py = CellPoint(y);
+                    Click(w, px.x, px.y);
+                    Click(w, py.x, py.y);
+                    return true;
+                }
+        }
+        return false;
+    }
+
     gfx::Point CellPoint(gfx::Point cell) {
         return {kBoardLeft + (cell.x - 1) * 40 + Roll(40), kBoardTop + (cell.y - 1) * 40 + Roll(40)};
     }
@@ -226,21 +263,23 @@ private:
     void PlanForMain() {
         const WindowId w = main_;
         const int roll = Roll(1000);
-        if (roll < 420) {  // a press on the board
-            const gfx::Point p = CellPoint(Roll(2) ? PartnerCell() : gfx::Point{1 + Roll(16), 1 + Roll(12)});
+        if (roll < 520) {  // a press on the board, or two on a pair that goes
+            if (Roll(2) == 0 && PlanPair(w)) return;
+            const gfx::Point p = CellPoint({1 + Roll(16), 1 + Roll(12)});
             return Click(w, p.x, p.y, Roll(20) ? platform::kLeftButton : platform::kRightButton);
         }
-        if (roll < 500) {  // one of the six buttons
-            const int k = Roll(6);
+        if (roll < 570) {  // one of the six buttons, help and pause the most
+            constexpr int kButtons[12] = {0, 1, 1, 2, 2, 2, 2, 2, 3, 4, 5, 2};
+            const int k = kButtons[Roll(12)];
             return Click(w, 664 + Roll(80), 104 + 72 * k + Roll(33));
         }
-        if (roll < 520) return Click(w, Roll(2) ? 360 + Roll(17) : 336 + Roll(17), 8 + Roll(16));  // close, minimise
-        if (roll < 550) return Click(w, 666 + Roll(63), 38 + Roll(14));  // continue
-        if (roll < 650) {
+        if (roll < 575) return Click(w, Roll(2) ? 360 + Roll(17) : 336 + Roll(17), 8 + Roll(16));  // close, minimise
+        if (roll < 610) return Click(w, 666 + Roll(63), 38 + Roll(14));  // continue
+        if (roll < 710) {
             script_.push_back(Mouse(EventType::MouseMove, w, Roll(759), Roll(569), 0));
             return;
         }
-        if (roll < 690) {  // a drag, anywhere
+        if (roll < 740) {  // a drag, anywhere
             int x = Roll(759), y = Roll(569);
             script_.push_back(Mouse(EventType::MouseDown, w, x, y, platform::kLeftButton));
             for (int i = 0; i < 3; ++i) {
@@ -251,25 +290,26 @@ private:
             script_.push_back(Mouse(EventType::MouseUp, w, x, y, platform::kLeftButton));
             return;
         }
-        if (roll < 700) {
+        if (roll < 750) {
             const gfx::Point p = CellPoint({2 + Roll(14), 2 + Roll(10)});
             script_.push_back(Mouse(EventType::DoubleClick, w, p.x, p.y, platform::kLeftButton));
             script_.push_back(Mouse(EventType::MouseUp, w, p.x, p.y, platform::kLeftButton));
             return;
         }
-        if (roll < 760) {
+        if (roll < 810) {
             if (Roll(300) == 0) return AltF4(w);  // ends the program: rare
             return RandomKey(w);
         }
-        if (roll < 765) {
+        if (roll < 815) {
             Event e;
             e.type = Roll(2) ? EventType::Minimized : EventType::Restored;
             e.window = w;
             script_.push_back(e);
             return;
         }
+        if (roll < 900) return Key(w, platform::kVkLeft + Roll(4));  // ignored keys, no time
         // Timer time: nothing queued, the wait runs the clock to the next deadline and on.
-        backend_.AdvanceClock(static_cast<uint64_t>(Roll(3000)));
+        backend_.AdvanceClock(static_cast<uint64_t>(Roll(1000)));
     }
 
     void PlanForBox(WindowId box) {

@@ -15,7 +15,7 @@ TEST(Monkey, HundredThousandEventsKeepEveryInvariant) {
     EXPECT_TRUE(r.ok) << "seed 20261209, after event " << r.failedAt << ": " << r.failure;
     EXPECT_EQ(r.events, 100000u);
     // The run must reach the places where faults hide, not wander.
-    EXPECT_GT(r.pairs, 500u);
+    EXPECT_GT(r.pairs, 1000u);
     EXPECT_GT(r.boxes, 50u);
     EXPECT_GT(r.boards, 5u);
     RecordProperty("seconds", std::to_string(seconds));
