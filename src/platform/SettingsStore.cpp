@@ -34,7 +34,10 @@ std::string Trim(const std::string& s) {
 // (or NUL bytes) is damaged, and reading it as if it were whole would lose data on save.
 bool LooksLikeIni(const std::string& text) {
     if (text.find('\0') != std::string::npos) return false;
-    std::istringstream in(text);
+    // SimpleIni ends a line at "\r" as well as at "\n"; so must this check.
+    std::string lines = text;
+    std::replace(lines.begin(), lines.end(), '\r', '\n');
+    std::istringstream in(lines);
     std::string line;
     bool first = true;
     while (std::getline(in, line)) {
@@ -42,7 +45,12 @@ bool LooksLikeIni(const std::string& text) {
         first = false;
         const std::string t = Trim(line);
         if (t.empty() || t[0] == ';' || t[0] == '#') continue;
-        if (t.front() == '[' && t.back() == ']') continue;
+        // SimpleIni reads a "[" line without its "]" as a section running on
+        // into the next lines; such a header is damage, not a key.
+        if (t.front() == '[') {
+            if (t.back() == ']') continue;
+            return false;
+        }
         if (t.find('=') != std::string::npos && t[0] != '=') continue;
         return false;
     }

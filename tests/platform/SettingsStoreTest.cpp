@@ -71,6 +71,17 @@ TEST(SettingsStore, WithoutHomeUsesThePasswordEntryOrNothing) {
     EXPECT_FALSE(std::filesystem::exists("settings.ini"));
 }
 
+// Found by the fuzzer: an unclosed section header swallowed the next lines.
+TEST(SettingsStore, UnclosedSectionHeaderIsDamage) {
+    TempFolder tmp;
+    for (const char* text : {"[SetLog= 1747\nfrmMa]inY = 1200\n", "[SetLog\r]\nfrmMainY = 1200\n"}) {
+        WriteFile(tmp / "settings.ini", text);
+        SettingsStore store(tmp / "settings.ini");
+        EXPECT_TRUE(store.LoadFailed()) << text;
+        EXPECT_EQ(store.Get("SetLog", "frmMainY"), std::nullopt) << text;
+    }
+}
+
 TEST(SettingsStore, NamesMatchInAnyCaseAndSaveOneSpelling) {
     TempFolder tmp;
     const std::string path = tmp / "settings.ini";
