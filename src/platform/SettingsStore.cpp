@@ -42,8 +42,11 @@ bool LooksLikeIni(const std::string& text) {
     bool first = true;
     while (std::getline(in, line)) {
         if (first && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
-        first = false;
         const std::string t = Trim(line);
+        // A byte-order mark is only a mark at the very start; later it would
+        // make a key that a save puts first, where it reads as the mark again.
+        if (t.rfind("\xEF\xBB\xBF", 0) == 0) return false;
+        first = false;
         if (t.empty() || t[0] == ';' || t[0] == '#') continue;
         // SimpleIni reads a "[" line without its "]" as a section running on
         // into the next lines; such a header is damage, not a key.

@@ -71,10 +71,11 @@ TEST(SettingsStore, WithoutHomeUsesThePasswordEntryOrNothing) {
     EXPECT_FALSE(std::filesystem::exists("settings.ini"));
 }
 
-// Found by the fuzzer: an unclosed section header swallowed the next lines.
+// Found by the fuzzer: an unclosed section header swallowed the next lines,
+// and a mark in mid-file made a key that the next run could not read.
 TEST(SettingsStore, UnclosedSectionHeaderIsDamage) {
     TempFolder tmp;
-    for (const char* text : {"[SetLog= 1747\nfrmMa]inY = 1200\n", "[SetLog\r]\nfrmMainY = 1200\n"}) {
+    for (const char* text : {"[SetLog= 1747\nfrmMa]inY = 1200\n", "[SetLog\r]\nfrmMainY = 1200\n", "\n\xEF\xBB\xBF= 3\n"}) {
         WriteFile(tmp / "settings.ini", text);
         SettingsStore store(tmp / "settings.ini");
         EXPECT_TRUE(store.LoadFailed()) << text;
