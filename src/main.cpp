@@ -54,11 +54,11 @@ int main(int argc, char** argv) {
     try {
         ui::App app(*backend);
         if (!window::Main(app, window::StartupEnv::ForUser())) return 0;  // another instance runs
-        // The position is saved and synced by the unload; nothing else may run.
-        window::EndNow = [] {
-            std::fflush(nullptr);
-            std::_Exit(0);
-        };
+        backend->SetConnectionLost(window::Form_Unload);
+        // The position is saved and synced by the unload; no event or timer may
+        // run after it. exit() releases what the program holds in order (the
+        // leak check sees a clean end) and never returns into the loop.
+        window::EndNow = [] { std::exit(0); };
         app.Run();
         window::EndProgram();
     } catch (const std::exception& e) {

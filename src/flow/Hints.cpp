@@ -65,6 +65,10 @@ void CheckDeadBoard() {
     }
     game::ResetSearch();
     ReshuffleBoard();
+    // A and B are left on the last probed pair, and A may now be an empty cell
+    // with its old face: nothing stays selected after a reshuffle.
+    gameState.rowA = gameState.colA = 1;
+    gameState.rowB = gameState.colB = 1;
     gameState.removeOnLink = true;
 }
 

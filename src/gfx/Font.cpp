@@ -7,8 +7,10 @@
 
 #include <cmath>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <tuple>
+#include <type_traits>
 
 #include "gfx/FontResolver.h"
 
@@ -16,21 +18,23 @@ namespace gfx {
 
 namespace {
 
-FT_Library Library() {
-    struct Holder {
-        FT_Library lib = nullptr;
-        Holder() {
-            if (FT_Init_FreeType(&lib) != 0) throw std::runtime_error("FreeType could not be initialised");
-        }
-        ~Holder() { FT_Done_FreeType(lib); }
-    };
-    static Holder holder;
-    return holder.lib;
+using LibraryHandle = std::shared_ptr<std::remove_pointer_t<FT_Library>>;
+
+// The library lives as long as the last font that uses it: a font destroyed
+// late in exit() (a static, or the main form) must not outlive it.
+LibraryHandle Library() {
+    static std::weak_ptr<std::remove_pointer_t<FT_Library>> shared;
+    if (LibraryHandle lib = shared.lock()) return lib;
+    FT_Library raw = nullptr;
+    if (FT_Init_FreeType(&raw) != 0) throw std::runtime_error("FreeType could not be initialised");
+    LibraryHandle lib(raw, FT_Done_FreeType);
+    shared = lib;
+    return lib;
 }
 
-FT_Face OpenFace(const ResolvedFace& rf, int pixels) {
+FT_Face OpenFace(FT_Library library, const ResolvedFace& rf, int pixels) {
     FT_Face face = nullptr;
-    if (FT_New_Face(Library(), rf.file.c_str(), rf.index, &face) != 0)
+    if (FT_New_Face(library, rf.file.c_str(), rf.index, &face) != 0)
         throw std::runtime_error("font \"" + rf.family + "\" could not be opened: " + rf.file);
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixels));
     return face;
@@ -78,6 +82,7 @@ void DoubleStrike(Glyph& g) {
 int PointsToPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 struct Font::Impl {
+    LibraryHandle library = Library();  // destroyed after the faces below
     ResolvedFace resolved;
     FT_Face face = nullptr;
     FT_Face fallback = nullptr;
@@ -105,7 +110,7 @@ Font::Font(const FontDesc& desc) : desc_(desc), impl_(std::make_unique<Impl>()) 
     impl_->resolved = ResolveFace(desc);
     family_ = impl_->resolved.family;
     file_ = impl_->resolved.file;
-    impl_->face = OpenFace(impl_->resolved, pixelSize_);
+    impl_->face = OpenFace(impl_->library.get(), impl_->resolved, pixelSize_);
     if (impl_->resolved.cjk) {
         // Cell metrics of the Song face it stands for: ascent 220/256 of the height.
         ascent_ = static_cast<int>(std::lround(pixelSize_ * 220.0 / 256.0));
@@ -142,7 +147,7 @@ Glyph Font::Render(char32_t ch) const {
         if (!impl_->fallbackTried) {
             impl_->fallbackTried = true;
             try {
-                if (!impl_->resolved.cjk) impl_->fallback = OpenFace(ResolveCjkFace(desc_.face), pixelSize_);
+                if (!impl_->resolved.cjk) impl_->fallback = OpenFace(impl_->library.get(), ResolveCjkFace(desc_.face), pixelSize_);
             } catch (const std::runtime_error&) {
                 impl_->fallback = nullptr;
             }

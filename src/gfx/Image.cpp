@@ -12,6 +12,9 @@ namespace gfx {
 
 namespace {
 
+constexpr uint32_t kMaxPngSide = 16384;
+constexpr uint64_t kMaxPngPixels = 16u << 20;
+
 [[noreturn]] void Fail(std::string_view name, const std::string& why) {
     throw std::runtime_error("cannot decode picture \"" + std::string(name) + "\": " + why);
 }
@@ -24,6 +27,12 @@ Bitmap DecodePng(const unsigned char* data, size_t size, std::string_view name) 
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&image, data, size)) Fail(name, image.message);
+    // A few header bytes can claim billions of pixels; no picture of ours is near this.
+    if (image.width > kMaxPngSide || image.height > kMaxPngSide ||
+        static_cast<uint64_t>(image.width) * image.height > kMaxPngPixels) {
+        png_image_free(&image);
+        Fail(name, "the picture is too large");
+    }
     // RGBA bytes in memory are exactly 0xAABBGGRR on a little-endian machine;
     // the pixels are composed explicitly to stay independent of byte order.
     image.format = PNG_FORMAT_RGBA;

@@ -5,7 +5,11 @@
 #define SI_IMPLEMENTATION  // this file holds the template bodies; nothing else uses SimpleIni
 #include <SimpleIni.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,15 +34,26 @@ std::string Trim(const std::string& s) {
 // (or NUL bytes) is damaged, and reading it as if it were whole would lose data on save.
 bool LooksLikeIni(const std::string& text) {
     if (text.find('\0') != std::string::npos) return false;
-    std::istringstream in(text);
+    // SimpleIni ends a line at "\r" as well as at "\n"; so must this check.
+    std::string lines = text;
+    std::replace(lines.begin(), lines.end(), '\r', '\n');
+    std::istringstream in(lines);
     std::string line;
     bool first = true;
     while (std::getline(in, line)) {
         if (first && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
-        first = false;
         const std::string t = Trim(line);
+        // A byte-order mark is only a mark at the very start; later it would
+        // make a key that a save puts first, where it reads as the mark again.
+        if (t.rfind("\xEF\xBB\xBF", 0) == 0) return false;
+        first = false;
         if (t.empty() || t[0] == ';' || t[0] == '#') continue;
-        if (t.front() == '[' && t.back() == ']') continue;
+        // SimpleIni reads a "[" line without its "]" as a section running on
+        // into the next lines; such a header is damage, not a key.
+        if (t.front() == '[') {
+            if (t.back() == ']') continue;
+            return false;
+        }
         if (t.find('=') != std::string::npos && t[0] != '=') continue;
         return false;
     }
@@ -55,6 +70,25 @@ bool ReadWhole(const std::string& path, std::string& out) {
     return true;
 }
 
+// Follows symbolic links to the file they end at (which may not exist yet).
+fs::path ResolveLinks(fs::path p) {
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    return p;
+}
+
+// "<file>.tmp-" and the six characters mkostemp puts in place of XXXXXX.
+bool IsTempOf(const std::string& name, const std::string& file) {
+    const std::string prefix = file + ".tmp-";
+    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) return false;
+    return std::all_of(name.begin() + static_cast<ptrdiff_t>(prefix.size()), name.end(),
+                       [](unsigned char c) { return std::isalnum(c) != 0; });
+}
+
 void SyncFolder(const fs::path& folder) {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
@@ -67,15 +101,44 @@ void SyncFolder(const fs::path& folder) {
 std::string SettingsStore::DefaultFolder(const std::string& application) {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     if (config && *config == '/') return std::string(config) + "/" + application;
-    const char* home = std::getenv("HOME");
-    return std::string(home && *home ? home : ".") + "/.config/" + application;
+    std::string home;
+    if (const char* env = std::getenv("HOME"); env && *env) {
+        home = env;
+    } else if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir && *pw->pw_dir) {
+        home = pw->pw_dir;
+    }
+    // Never the working folder: with no home there is no settings folder.
+    if (home.empty() || home[0] != '/') return "";
+    return home + "/.config/" + application;
 }
 
 std::string SettingsStore::DefaultPath(const std::string& application) {
-    return DefaultFolder(application) + "/settings.ini";
+    const std::string folder = DefaultFolder(application);
+    return folder.empty() ? "" : folder + "/settings.ini";
 }
 
-SettingsStore::SettingsStore(std::string path) : path_(std::move(path)) { Load(); }
+bool SettingsStore::NoCaseLess::operator()(const std::string& a, const std::string& b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) < std::tolower(y);
+    });
+}
+
+SettingsStore::SettingsStore(std::string path) : path_(std::move(path)) {
+    if (path_.empty()) return;
+    RemoveStaleTemps();
+    Load();
+}
+
+// A save killed between mkostemp and rename leaves its temp file; nothing else
+// ever removes it, and only one instance runs.
+void SettingsStore::RemoveStaleTemps() const {
+    for (const fs::path& file : {fs::path(path_), ResolveLinks(path_)}) {
+        std::error_code ec;
+        const std::string name = file.filename().string();
+        for (fs::directory_iterator it(file.parent_path(), ec), end; !ec && it != end; it.increment(ec))
+            if (IsTempOf(it->path().filename().string(), name)) fs::remove(it->path(), ec);
+    }
+}
 
 void SettingsStore::Load() {
     std::error_code ec;
@@ -107,7 +170,17 @@ std::optional<std::string> SettingsStore::Get(const std::string& section, const 
 }
 
 void SettingsStore::Set(const std::string& section, const std::string& key, const std::string& value) {
-    values_[section][key] = value;
+    // One spelling of each name survives: the one given here.
+    auto s = values_.find(section);
+    if (s != values_.end() && s->first != section) {
+        auto node = values_.extract(s);
+        node.key() = section;
+        s = values_.insert(std::move(node)).position;
+    }
+    Keys& keys = values_[section];
+    auto k = keys.find(key);
+    if (k != keys.end() && k->first != key) keys.erase(k);
+    keys[key] = value;
 }
 
 std::string SettingsStore::Serialize() const {
@@ -120,8 +193,8 @@ std::string SettingsStore::Serialize() const {
     return text;
 }
 
-bool SettingsStore::WriteTemp(const std::string& text, std::string& tempPath) const {
-    std::string pattern = path_ + ".tmp-XXXXXX";
+bool SettingsStore::WriteTemp(const std::string& target, const std::string& text, std::string& tempPath) const {
+    std::string pattern = target + ".tmp-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = mkostemp(name.data(), O_CLOEXEC);
@@ -140,21 +213,23 @@ bool SettingsStore::WriteTemp(const std::string& text, std::string& tempPath) co
 }
 
 bool SettingsStore::Save() {
-    const fs::path file(path_);
+    if (path_.empty()) return false;
+    // Through a symbolic link: the link stays, its target is replaced.
+    const fs::path file = ResolveLinks(path_);
     std::error_code ec;
     fs::create_directories(file.parent_path(), ec);
     if (ec) return false;
     if (loadFailed_ && fs::exists(file, ec)) {
-        fs::rename(file, fs::path(path_ + ".bad"), ec);  // keep what could not be read
+        fs::rename(file, fs::path(file.string() + ".bad"), ec);  // keep what could not be read
         if (ec) return false;
     }
     std::string temp;
-    const bool written = WriteTemp(Serialize(), temp);
+    const bool written = WriteTemp(file.string(), Serialize(), temp);
     if (!written || (beforeRename_ && !beforeRename_())) {
         if (!temp.empty()) fs::remove(temp, ec);  // an abandoned save leaves no litter
         return false;
     }
-    if (std::rename(temp.c_str(), path_.c_str()) != 0) {
+    if (std::rename(temp.c_str(), file.c_str()) != 0) {
         fs::remove(temp, ec);
         return false;
     }

@@ -91,7 +91,13 @@ void App::Dispatch(const platform::Event& e) {
     }
     // A modal box takes all input; the other windows still paint and tick.
     Form* modal = TopModal();
-    if (modal && IsInputEvent(e) && e.window != modal->Window()) return;
+    if (modal && IsInputEvent(e) && e.window != modal->Window()) {
+        // A press on the owner would take the keyboard from the box: give it back.
+        using T = platform::EventType;
+        if (e.type == T::MouseDown || e.type == T::DoubleClick || e.type == T::DragStarted)
+            backend_.RaiseWindow(modal->Window());
+        return;
+    }
     if (Form* f = FindForm(e.window)) f->HandleEvent(e);
 }
 

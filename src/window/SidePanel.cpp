@@ -1,5 +1,7 @@
 #include "window/SidePanel.h"
 
+#include <cctype>
+
 #include "ui/App.h"
 #include "ui/MessageBox.h"
 #include "window/AppInfo.h"
@@ -24,7 +26,24 @@ void ShowAbout() {
                    std::string("关于 ") + kAppTitle);
 }
 
-void ShowHelp() { frmMain->GetApp().Backend().OpenURL("file://" + HelpFile); }
+std::string FileURL(const std::string& path) {
+    // Everything but the unreserved characters and the separators is escaped,
+    // so a folder with a space, '#' or '%' still names the file.
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (unsigned char c : path) {
+        if ((c < 0x80 && std::isalnum(c)) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
+            url += static_cast<char>(c);
+        } else {
+            url += '%';
+            url += kHex[c >> 4];
+            url += kHex[c & 15];
+        }
+    }
+    return url;
+}
+
+void ShowHelp() { frmMain->GetApp().Backend().OpenURL(FileURL(HelpFile)); }
 
 void WireSidePanelHandlers() {
     FrmMain& f = *frmMain;

@@ -10,6 +10,8 @@ void OpenWebPage(const std::string& address);
 void ShowAbout();
 // The About text exactly as shown.
 std::string AboutText();
+// A file:// URL for an absolute path, percent-encoded.
+std::string FileURL(const std::string& path);
 // Opens the help page in the default browser.
 void ShowHelp();
 void WireSidePanelHandlers();

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -54,8 +55,12 @@ std::optional<int32_t> StoredTwips(const char* key) {
 
 // A second instance ends here, before any window exists.
 bool Form_Initialize(const StartupEnv& env) {
-    instanceLock = std::make_unique<platform::InstanceLock>(env.lockPath);
-    return instanceLock->Acquire();
+    instanceLock = std::make_unique<platform::InstanceLock>(env.lockPath, env.lockFallbacks);
+    if (!instanceLock->Acquire()) return false;
+    if (!instanceLock->Held())
+        std::fprintf(stderr, "%s: no lock file could be opened (%s); running without the single-instance guard\n",
+                     kAppTitle, env.lockPath.c_str());
+    return true;
 }
 
 void Form_Load(ui::App& app, const StartupEnv& env) {
@@ -85,7 +90,7 @@ void Form_Load(ui::App& app, const StartupEnv& env) {
 
 StartupEnv StartupEnv::ForUser() {
     return {platform::SettingsStore::DefaultPath(kAppTitle), platform::InstanceLock::DefaultPath(kAppTitle),
-            platform::ProgramFolder()};
+            platform::InstanceLock::FallbackPaths(kAppTitle), platform::ProgramFolder()};
 }
 
 int32_t RoundToLong(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
@@ -96,6 +101,8 @@ bool Main(ui::App& app, const StartupEnv& env) {
         return false;
     }
     app.SetTitle(kAppTitle);
+    if (env.settingsPath.empty())
+        std::fprintf(stderr, "%s: no home folder; the window position will not be kept\n", kAppTitle);
     SetUpDisplay(app);
     settings = std::make_unique<platform::SettingsStore>(env.settingsPath);
     mainForm = std::make_unique<FrmMain>(app);

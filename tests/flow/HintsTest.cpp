@@ -185,6 +185,27 @@ TEST_F(HintsTest, ClickAfterReshufflePairsNothingAndClearsTheSelection) {
     EXPECT_EQ(gameState.cursor.dir, 0);
 }
 
+// A help move that reshuffles leaves nothing selected: A was left on an empty
+// cell with its old face, and the next press removed a lone tile as a pair.
+TEST_F(HintsTest, HelpMoveReshuffleLeavesNothingSelected) {
+    seconds = 23;
+    LayDeadBoard();
+    StartRunning(5);
+    flow::UseHint();
+    EXPECT_EQ(gameState.rowA, 1);
+    EXPECT_EQ(gameState.colA, 1);
+    EXPECT_EQ(gameState.rowB, 1);
+    EXPECT_EQ(gameState.colB, 1);
+    ASSERT_EQ(gameState.board[8][13].state, 1);
+    ASSERT_EQ(gameState.board[8][13].face, 9);
+    // The press on (8, 13), as the board's press handler makes it.
+    SetPair(8, 13, gameState.rowA, gameState.colA);
+    FindLink(8, 13, 1);
+    EXPECT_EQ(removals, 0);
+    EXPECT_EQ(CountTiles(), 10);
+    EXPECT_EQ(gameState.pairsRemoved, 0);
+}
+
 TEST_F(HintsTest, EveryPairClearedByHelpMovesCountsOnce) {
     seconds = 12;
     ClearBoard();

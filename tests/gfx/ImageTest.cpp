@@ -45,3 +45,32 @@ TEST(ImageTest, ErrorsNameThePicture) {
         EXPECT_NE(std::string(e.what()).find("/nonexistent/dir/pause.png"), std::string::npos);
     }
 }
+
+// A header that claims a huge picture is refused before anything is allocated
+// (found while fuzzing the loader: it ran out of memory).
+TEST(ImageTest, HugeClaimedSizeIsRefused) {
+    std::vector<unsigned char> png = gfx::EncodePng(Bitmap(1, 1, 0));
+    auto crc32 = [](const unsigned char* p, size_t n) {
+        uint32_t c = 0xFFFFFFFFu;
+        for (size_t i = 0; i < n; ++i) {
+            c ^= p[i];
+            for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1)));
+        }
+        return ~c;
+    };
+    for (int i : {16, 20}) {  // IHDR width and height, big-endian: 100000
+        png[i] = 0;
+        png[i + 1] = 0x01;
+        png[i + 2] = 0x86;
+        png[i + 3] = 0xA0;
+    }
+    const uint32_t crc = crc32(&png[12], 17);  // "IHDR" and its 13 bytes
+    for (int k = 0; k < 4; ++k) png[29 + k] = static_cast<unsigned char>(crc >> (24 - 8 * k));
+    try {
+        gfx::DecodePng(png.data(), png.size(), "bomb.png");
+        FAIL() << "a 100000 x 100000 picture was decoded";
+    } catch (const std::runtime_error& e) {
+        // libpng itself refuses it too, but only after the 40 GB buffer was made.
+        EXPECT_EQ(std::string(e.what()), "cannot decode picture \"bomb.png\": the picture is too large");
+    }
+}

@@ -29,6 +29,21 @@ Rect InkOf(const std::string& text, Rect box, unsigned flags, std::shared_ptr<Fo
 
 }  // namespace
 
+// exit() during a run destroys statics in reverse order: a font kept by
+// something built before the first font (the main form) is released after
+// FreeType's own statics, and must still find its library then.
+TEST(FontTest, FontReleasedLateInExitFindsItsLibrary) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process: no font made yet
+    EXPECT_EXIT(
+        {
+            static std::shared_ptr<Font> keptByAnEarlierStatic;
+            keptByAnEarlierStatic = Font::Create({"DejaVu Sans", 9});
+            keptByAnEarlierStatic->GetGlyph(U'A');
+            std::exit(3);
+        },
+        ::testing::ExitedWithCode(3), "");
+}
+
 TEST(FontTest, PointSizesInPixels) {
     EXPECT_EQ(PointsToPixels(9), 12);
     EXPECT_EQ(PointsToPixels(10.5), 14);

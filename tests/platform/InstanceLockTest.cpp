@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "TempFolder.h"
 
 namespace platform {
@@ -57,12 +59,27 @@ TEST(InstanceLock, DefaultPathPrefersTheRuntimeFolder) {
     if (!savedConfig.empty()) setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
 }
 
-TEST(InstanceLock, UnopenableLockFileLetsTheProgramRun) {
+// A lock path that cannot be opened (a directory, a missing or read-only
+// folder) falls back to the next one; the program runs unguarded only when
+// none can be used.
+TEST(InstanceLock, UnopenableLockFileFallsBackToTheNext) {
     testing::TempFolder tmp;
     testing::WriteFile(tmp / "plain", "x");
-    InstanceLock lock(tmp / "plain/Kelvaro.lock");
-    EXPECT_TRUE(lock.Acquire());
-    EXPECT_FALSE(lock.Held());
+    std::filesystem::create_directories(tmp / "Kelvaro.lock");  // the lock path is a directory
+    const std::vector<std::string> fallbacks{tmp / "plain/Kelvaro.lock", tmp / "fallback.lock"};
+    InstanceLock first(tmp / "Kelvaro.lock", fallbacks);
+    ASSERT_TRUE(first.Acquire());
+    EXPECT_TRUE(first.Held());
+    EXPECT_EQ(first.Path(), tmp / "fallback.lock");
+    InstanceLock second(tmp / "Kelvaro.lock", fallbacks);
+    EXPECT_FALSE(second.Acquire());
+
+    InstanceLock none(tmp / "plain/Kelvaro.lock", {tmp / "Kelvaro.lock"});
+    EXPECT_TRUE(none.Acquire());
+    EXPECT_FALSE(none.Held());
+    const auto paths = InstanceLock::FallbackPaths("Kelvaro");
+    ASSERT_FALSE(paths.empty());
+    EXPECT_NE(paths.back().find("Kelvaro-" + std::to_string(getuid()) + ".lock"), std::string::npos);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include <SDL_syswm.h>
+
 // Xlib's macros (None, Bool) clash with names above; it comes last.
 #include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
@@ -92,6 +94,30 @@ TEST_F(SdlSmoke, ShownWindowIsShapedAndPresents) {
     EXPECT_GT(screen.x, 0);
     EXPECT_GT(screen.y, 0);
     backend->PlaySound("/nonexistent/hit.wav");  // silent, not fatal
+    backend->DestroyWindow(w);
+}
+
+// An X error on a window that is already gone (SDL can cause one when it wakes
+// its loop) is logged and ignored: Xlib's default handler would exit().
+TEST_F(SdlSmoke, XErrorOnAGoneWindowIsLoggedAndIgnored) {
+    WindowSpec spec;
+    spec.title = "Kelvaro smoke";
+    spec.width = 16;
+    spec.height = 16;
+    const WindowId w = backend->CreateWindow(spec);
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    ASSERT_EQ(SDL_GetWindowWMInfo(SDL_GetWindowFromID(w), &info), SDL_TRUE);
+    Display* display = info.info.x11.display;
+    XEvent ev{};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = 0x1FFFFFF;  // no such window
+    ev.xclient.format = 32;
+    ::testing::internal::CaptureStderr();
+    XSendEvent(display, 0x1FFFFFF, False, NoEventMask, &ev);
+    XSync(display, False);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("X error ignored (the window is already gone)"), std::string::npos) << said;
     backend->DestroyWindow(w);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -50,6 +51,78 @@ TEST(SettingsStore, DefaultPathFollowsXdgConfigHome) {
     const char* home = std::getenv("HOME");
     EXPECT_EQ(SettingsStore::DefaultPath("Kelvaro"), std::string(home ? home : ".") + "/.config/Kelvaro/settings.ini");
     if (old) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+TEST(SettingsStore, WithoutHomeUsesThePasswordEntryOrNothing) {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string savedConfig = config ? config : "", savedHome = home ? home : "";
+    unsetenv("XDG_CONFIG_HOME");
+    unsetenv("HOME");
+    const passwd* pw = getpwuid(getuid());
+    const std::string expected = pw && pw->pw_dir && pw->pw_dir[0] == '/' ? std::string(pw->pw_dir) + "/.config/Kelvaro/settings.ini" : "";
+    EXPECT_EQ(SettingsStore::DefaultPath("Kelvaro"), expected);
+    if (config) setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+    if (home) setenv("HOME", savedHome.c_str(), 1);
+    // No path: nothing is kept and nothing is written anywhere.
+    SettingsStore none("");
+    none.Set("SetLog", "frmMainX", "1");
+    EXPECT_FALSE(none.Save());
+    EXPECT_FALSE(std::filesystem::exists("settings.ini"));
+}
+
+// Found by the fuzzer: an unclosed section header swallowed the next lines,
+// and a mark in mid-file made a key that the next run could not read.
+TEST(SettingsStore, UnclosedSectionHeaderIsDamage) {
+    TempFolder tmp;
+    for (const char* text : {"[SetLog= 1747\nfrmMa]inY = 1200\n", "[SetLog\r]\nfrmMainY = 1200\n", "\n\xEF\xBB\xBF= 3\n"}) {
+        WriteFile(tmp / "settings.ini", text);
+        SettingsStore store(tmp / "settings.ini");
+        EXPECT_TRUE(store.LoadFailed()) << text;
+        EXPECT_EQ(store.Get("SetLog", "frmMainY"), std::nullopt) << text;
+    }
+}
+
+TEST(SettingsStore, NamesMatchInAnyCaseAndSaveOneSpelling) {
+    TempFolder tmp;
+    const std::string path = tmp / "settings.ini";
+    WriteFile(path, "[setlog]\nFRMMAINX=3000\nfrmmainy=1200\n");
+    SettingsStore store(path);
+    EXPECT_EQ(store.Get("SetLog", "frmMainX"), "3000");
+    EXPECT_EQ(store.Get("SETLOG", "frmMainY"), "1200");
+    store.Set("SetLog", "frmMainX", "45");
+    store.Set("SetLog", "frmMainY", "60");
+    ASSERT_TRUE(store.Save());
+    EXPECT_EQ(ReadFile(path), "[SetLog]\nfrmMainX = 45\nfrmMainY = 60\n");
+    EXPECT_EQ(SettingsStore(path).Get("setlog", "FRMMAINX"), "45");
+}
+
+TEST(SettingsStore, LoadRemovesTempFilesOfKilledSaves) {
+    TempFolder tmp;
+    WriteFile(tmp / "settings.ini.tmp-a1B2c3", "[SetLog]\n");
+    WriteFile(tmp / "settings.ini.tmp-notes", "kept");  // not one of ours
+    WriteFile(tmp / "other.ini.tmp-a1B2c3", "kept");
+    SettingsStore store(tmp / "settings.ini");
+    EXPECT_FALSE(std::filesystem::exists(tmp / "settings.ini.tmp-a1B2c3"));
+    EXPECT_TRUE(std::filesystem::exists(tmp / "settings.ini.tmp-notes"));
+    EXPECT_TRUE(std::filesystem::exists(tmp / "other.ini.tmp-a1B2c3"));
+}
+
+TEST(SettingsStore, SymlinkedFileIsSavedThroughTheLink) {
+    TempFolder tmp;
+    std::filesystem::create_directories(tmp / "dotfiles");
+    std::filesystem::create_directories(tmp / "Kelvaro");
+    WriteFile(tmp / "dotfiles/kelvaro.ini", "[SetLog]\nfrmMainX=1\n");
+    std::filesystem::create_symlink("../dotfiles/kelvaro.ini", tmp / "Kelvaro/settings.ini");
+    SettingsStore store(tmp / "Kelvaro/settings.ini");
+    EXPECT_EQ(store.Get("SetLog", "frmMainX"), "1");
+    store.Set("SetLog", "frmMainX", "2");
+    ASSERT_TRUE(store.Save());
+    EXPECT_TRUE(std::filesystem::is_symlink(tmp / "Kelvaro/settings.ini"));
+    EXPECT_NE(ReadFile(tmp / "dotfiles/kelvaro.ini").find("frmMainX = 2"), std::string::npos);
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(tmp / "dotfiles")) files += entry.is_regular_file();
+    EXPECT_EQ(files, 1);
 }
 
 TEST(SettingsStore, CorruptFileReadsEmptyAndIsKeptAsideBySave) {

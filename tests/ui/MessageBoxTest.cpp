@@ -62,13 +62,19 @@ TEST_F(MessageBoxTest, OwnerKeepsTickingButTakesNoInputWhileOpen) {
     int ticks = 0;
     gfx::Point boxAt{-1, -1};
     gfx::Point boxSize;
+    platform::WindowId box = 0;
+    int raised = 0;
     clock.TimerEvent = [&] {
         if (++ticks == 1) {
-            platform::WindowId box = backend.LastCreatedWindow();
+            box = backend.LastCreatedWindow();
             boxAt = backend.GetWindowPosition(box);
             boxSize = {backend.Window(box).width, backend.Window(box).height};
             EXPECT_EQ(backend.Window(box).spec.owner, win);
+            raised = backend.Window(box).raiseCount;
             backend.Click(win, 5, 5);  // refused: the box is modal
+        } else if (ticks == 2) {
+            // The press on the owner gave the keyboard back to the box.
+            EXPECT_EQ(backend.Window(box).raiseCount, raised + 1);
         }
     };
     clock.SetEnabled(true);

@@ -56,5 +56,15 @@ TEST_F(ProgramTest, F1OpensTheHelpPage) {
     EXPECT_EQ(backend_.URLs()[0], "file://" + env_.programFolder + "/help.html");
 }
 
+TEST_F(ProgramTest, HelpPageURLIsPercentEncoded) {
+    env_.programFolder = dir_ + "/my games #1 100%";
+    std::filesystem::create_directories(env_.programFolder);
+    ASSERT_TRUE(Start());
+    backend_.Key(Win(), platform::kVkF1);
+    app_->DoEvents();
+    ASSERT_EQ(backend_.URLs().size(), 1u);
+    EXPECT_EQ(backend_.URLs()[0], "file://" + dir_ + "/my%20games%20%231%20100%25/help.html");
+}
+
 }  // namespace
 }  // namespace kelvaro_test

@@ -141,6 +141,21 @@ TEST_F(ProgramTest, SecondInstanceEndsSilentlyWithoutAWindow) {
     close(fd);
 }
 
+TEST_F(ProgramTest, WithoutLockOrSettingsItRunsAndSaysSo) {
+    std::ofstream(dir_ + "/plain") << "x";
+    env_.lockPath = dir_ + "/plain/Kelvaro.lock";
+    env_.settingsPath.clear();
+    ::testing::internal::CaptureStderr();
+    const bool running = Start();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(running);
+    EXPECT_NE(said.find("Kelvaro: no lock file could be opened"), std::string::npos) << said;
+    EXPECT_NE(said.find("Kelvaro: no home folder"), std::string::npos) << said;
+    app_->ScriptMessageBoxAnswer(MsgResult::Yes);
+    window::ConfirmExit();  // the unload saves nothing and writes nowhere
+    EXPECT_FALSE(std::filesystem::exists(dir_ + "/config"));
+}
+
 TEST_F(ProgramTest, RestartAnsweredNoChangesNothing) {
     ASSERT_TRUE(Start());
     auto before = game::gameState;

@@ -343,4 +343,8 @@ void HeadlessBackend::ClearRecords() {
     cursorHistory_.clear();
 }
 
+void HeadlessBackend::ForgetDestroyedWindows() {
+    std::erase_if(windows_, [](const auto& entry) { return entry.second.destroyed; });
+}
+
 }  // namespace platform

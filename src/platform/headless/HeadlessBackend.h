@@ -129,6 +129,8 @@ public:
     const std::vector<Cursor>& CursorHistory() const { return cursorHistory_; }
     WindowId Captured() const { return capture_; }
     void ClearRecords();
+    // Drops what is kept of destroyed windows (long runs would grow without end).
+    void ForgetDestroyedWindows();
 
 private:
     HeadlessWindow* Find(WindowId w);

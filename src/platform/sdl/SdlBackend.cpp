@@ -1,5 +1,6 @@
 #include "platform/sdl/SdlBackend.h"
 
+#include <csignal>
 #include <ctime>
 #include <stdexcept>
 #include <string>
@@ -9,6 +10,7 @@
 #include "platform/sdl/SdlBackendImpl.h"
 #include "platform/sdl/SdlPixels.h"
 #include "platform/sdl/X11Resources.h"
+#include "platform/sdl/X11Session.h"
 #include "platform/sdl/X11Shape.h"
 
 namespace platform {
@@ -35,6 +37,19 @@ SDL_HitTestResult DragHitTest(SDL_Window*, const SDL_Point* p, void* data) {
     if (!rec->hitTest || !rec->hitTest(at.x, at.y)) return SDL_HITTEST_NORMAL;
     rec->lastDragPoint = at;
     return SDL_HITTEST_DRAGGABLE;
+}
+
+// A hang-up ends the game like SIGTERM: through SDL's own handler, which
+// turns it into a quit event, so the window is unloaded and its place saved.
+void OnHangUp(int) { std::raise(SIGTERM); }
+
+void TreatHangUpAsTerminate() {
+    struct sigaction old {};
+    if (sigaction(SIGHUP, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) return;  // nohup stays
+    struct sigaction act {};
+    act.sa_handler = OnHangUp;
+    sigemptyset(&act.sa_mask);
+    sigaction(SIGHUP, &act, nullptr);
 }
 
 }  // namespace
@@ -72,6 +87,10 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(std::string* error) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // A second press counts as a double click only within 4 pixels of the first,
+    // as on the desktop the game was made for; quick presses on neighbouring
+    // tiles are two presses.
+    SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "4");
     // Video and timer only here (audio is optional, see SdlSound); the joystick
     // subsystem would turn idle waits into polling.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
@@ -86,6 +105,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(std::string* error) {
         if (error) *error = kNoDisplay;
         return nullptr;
     }
+    if (name == "x11") sdl::InstallX11Handlers();
+    TreatHangUpAsTerminate();
     auto impl = std::make_unique<Impl>();
     impl->arrow = sdl::CursorHandle(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW));
     impl->hand = sdl::CursorHandle(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND));
@@ -93,6 +114,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(std::string* error) {
     SDL_StartTextInput();
     return std::unique_ptr<SdlBackend>(new SdlBackend(std::move(impl)));
 }
+
+void SdlBackend::SetConnectionLost(std::function<void()> handler) { sdl::SetX11ConnectionLost(std::move(handler)); }
 
 bool SdlBackend::HasAudio() const { return impl_->sound && impl_->sound->HasDevice(); }
 
@@ -105,6 +128,8 @@ WindowId SdlBackend::CreateWindow(const WindowSpec& spec) {
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     if (!spec.taskbarEntry) flags |= SDL_WINDOW_SKIP_TASKBAR;
     std::string error;
+    // A box with an owner is a dialog the window manager keeps above it.
+    SDL_SetHint(SDL_HINT_X11_WINDOW_TYPE, spec.owner != 0 ? "_NET_WM_WINDOW_TYPE_DIALOG" : "_NET_WM_WINDOW_TYPE_NORMAL");
     auto window = sdl::Own<sdl::WindowHandle>(
         SDL_CreateWindow(spec.title.c_str(), spec.x, spec.y, spec.width * impl_->scale, spec.height * impl_->scale,
                          flags),
@@ -115,8 +140,10 @@ WindowId SdlBackend::CreateWindow(const WindowSpec& spec) {
     rec->scale = impl_->scale;
     const WindowId id = SDL_GetWindowID(rec->window.get());
     if (spec.owner != 0) {
-        if (SdlWindowRecord* owner = impl_->Find(spec.owner))
-            SDL_SetWindowModalFor(rec->window.get(), owner->window.get());  // stays above its owner
+        if (SdlWindowRecord* owner = impl_->Find(spec.owner)) {
+            SDL_SetWindowModalFor(rec->window.get(), owner->window.get());  // transient for its owner
+            sdl::MarkX11ModalDialog(rec->window.get());
+        }
     }
     impl_->windows[id] = std::move(rec);
     if (spec.icon) SetWindowIcon(id, *spec.icon);

@@ -2,6 +2,7 @@
 // The real backend: SDL2 windows on X11 (or Wayland), presented through the
 // window surface, shaped with the SHAPE extension, sound through SDL2_mixer.
 // No SDL type appears here; the state lives behind a pointer.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,6 +52,9 @@ public:
     void PlaySound(const std::string& path) override;
     void OpenURL(const std::string& url) override;
 
+    // Runs when the connection to the display is lost, just before the program
+    // ends with status 1 (it may save, but not draw).
+    void SetConnectionLost(std::function<void()> handler);
     // Whether an audio device was opened (sounds are silent otherwise).
     bool HasAudio() const;
     // The video driver in use ("x11" or "wayland").
