@@ -27,12 +27,14 @@ def quick_presses_on_neighbours(s, wid):
                  if len({key[(r, c)], key[(r, c + 1)], key[(2, 2)]}) == 3), None)
     expect(pair is not None, f"two neighbouring tiles of other faces: {pair}")
     r, c = pair
-    (ax, ay), (bx, by) = kw.cell_centre(x, y, r, c), kw.cell_centre(x, y, r, c + 1)
-    s.xdotool("mousemove", ax, ay, "click", 1, "sleep", 0.12, "mousemove", bx, by, "click", 1)
+    # Either side of the line between the two tiles, 20 pixels apart.
+    ax, ay = kw.cell_origin(x, y, r, c)
+    ax, ay, bx = ax + 30, ay + 20, ax + 50
+    s.xdotool("mousemove", ax, ay, "click", 1, "sleep", 0.12, "mousemove", bx, ay, "click", 1)
     time.sleep(0.6)
     shot = s.screenshot()
     expect(kw.face_key(shot, x, y, r, c + 1) != key[(r, c + 1)],
-           "the second of two presses 120 ms and 40 px apart selects its tile")
+           "the second of two presses 120 ms and 20 px apart selects its tile")
     expect(kw.face_key(shot, x, y, r, c) == key[(r, c)], "the first tile is no longer selected")
 
 

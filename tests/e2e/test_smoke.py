@@ -12,7 +12,8 @@ def main():
     p = argparse.ArgumentParser()
     p.add_argument("--tests", required=True)
     args = p.parse_args()
-    with XSession() as s:
+    # No window manager: the shape test reads the top-level windows of the root.
+    with XSession(window_manager=False) as s:
         env = dict(s.env, XDG_RUNTIME_DIR=s.tmp, XDG_CONFIG_HOME=os.path.join(s.tmp, "config"))
         r = subprocess.run([args.tests, "--gtest_filter=SdlSmoke.*:SdlBackend.*"], env=env, capture_output=True,
                            text=True, timeout=120)

@@ -25,9 +25,9 @@ class XSession:
     ROOT = (0x33, 0x66, 0x99)
     ROOT_HEX = "#336699"
 
-    def __init__(self, width=1024, height=768, server_args=()):
+    def __init__(self, width=1024, height=768, window_manager=True):
         self.width, self.height = width, height
-        self.server_args = list(server_args)
+        self.window_manager = window_manager
         self.procs = []
         self.display = None
         self.tmp = tempfile.mkdtemp(prefix="kelvaro-e2e-")
@@ -46,14 +46,14 @@ class XSession:
                 break
         self.env = dict(os.environ, DISPLAY=self.display)
         self.procs.append(subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp",
-             *self.server_args],
+            ["Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         self.wait_for(lambda: subprocess.run(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
                                              stderr=subprocess.DEVNULL).returncode == 0, 10, "Xvfb")
-        self.procs.append(subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
-                                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        time.sleep(0.7)
+        if self.window_manager:
+            self.procs.append(subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            time.sleep(0.7)
         # A known root colour makes "outside the window" easy to recognise.
         subprocess.run(["xsetroot", "-solid", self.ROOT_HEX], env=self.env, check=False)
 
