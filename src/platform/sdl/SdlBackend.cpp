@@ -39,6 +39,13 @@ SDL_HitTestResult DragHitTest(SDL_Window*, const SDL_Point* p, void* data) {
     return SDL_HITTEST_DRAGGABLE;
 }
 
+// A pointer from a picture magnified by s, with its hot spot; empty on failure.
+sdl::CursorHandle PictureCursor(const gfx::Bitmap& picture, gfx::Point hotSpot, int s) {
+    sdl::SurfaceHandle surface(sdl::SurfaceOf(MagnifyBitmap(picture, s)));
+    if (!surface) return {};
+    return sdl::CursorHandle(SDL_CreateColorCursor(surface.get(), hotSpot.x * s, hotSpot.y * s));
+}
+
 // A hang-up ends the game like SIGTERM: through SDL's own handler, which
 // turns it into a quit event, so the window is unloaded and its place saved.
 void OnHangUp(int) { std::raise(SIGTERM); }
@@ -254,10 +261,7 @@ std::string SdlBackend::DesktopResources() { return VideoDriver() == "x11" ? sdl
 
 void SdlBackend::SetPointerPicture(Cursor c, const gfx::Bitmap& picture, gfx::Point hotSpot) {
     if (c != Cursor::Hand || picture.Empty()) return;
-    const int s = impl_->scale;
-    sdl::SurfaceHandle surface(sdl::SurfaceOf(MagnifyBitmap(picture, s)));
-    if (!surface) return;
-    sdl::CursorHandle cursor(SDL_CreateColorCursor(surface.get(), hotSpot.x * s, hotSpot.y * s));
+    sdl::CursorHandle cursor = PictureCursor(picture, hotSpot, impl_->scale);
     if (!cursor) return;  // the system's hand stays
     const bool showing = SDL_GetCursor() == impl_->hand.get();
     impl_->hand = std::move(cursor);
@@ -270,10 +274,7 @@ void SdlBackend::SetCursor(Cursor c) {
 }
 
 void SdlBackend::SetCursorImage(const gfx::Bitmap& image, gfx::Point hotSpot) {
-    const int s = impl_->scale;
-    sdl::SurfaceHandle surface(sdl::SurfaceOf(MagnifyBitmap(image, s)));
-    sdl::CursorHandle cursor;
-    if (surface) cursor = sdl::CursorHandle(SDL_CreateColorCursor(surface.get(), hotSpot.x * s, hotSpot.y * s));
+    sdl::CursorHandle cursor = PictureCursor(image, hotSpot, impl_->scale);
     if (!cursor) return SetCursor(Cursor::Hand);  // no picture pointer: the stock hand stands in
     SDL_SetCursor(cursor.get());
     impl_->custom = std::move(cursor);  // freed only once another pointer is shown
