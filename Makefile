@@ -75,7 +75,7 @@ fuzz: deps
 leak-check: deps
 	cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DKELVARO_SANITIZE=ON
 	cmake --build $(BUILD_SAN) -j $(JOBS) --target kelvaro
-	python3 tests/e2e/test_leaks.py --program $(BUILD_SAN)/kelvaro
+	/usr/bin/python3 tests/e2e/test_leaks.py --program $(BUILD_SAN)/kelvaro  # Debian's, with PIL
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKELVARO_BENCH=ON
