@@ -42,5 +42,5 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.com/kelvaro/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The faces the program draws its captions with.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fontconfig, fonts-arphic-uming, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fontconfig, fonts-arphic-uming, fonts-dejavu-core, fonts-dejavu-extra")
 include(CPack)

@@ -36,7 +36,7 @@ def main():
     depends = subprocess.run(["dpkg-deb", "-f", deb, "Depends"], capture_output=True, text=True, check=True).stdout
     names = {d.strip().split(" ")[0] for d in depends.split(",")}
     expect({"libc6", "libsdl2-2.0-0", "libsdl2-mixer-2.0-0", "libfreetype6", "libfontconfig1", "libpng16-16",
-            "libx11-6", "libxext6", "fontconfig", "fonts-arphic-uming", "fonts-dejavu-core"} <= names,
+            "libx11-6", "libxext6", "fontconfig", "fonts-arphic-uming", "fonts-dejavu-core", "fonts-dejavu-extra"} <= names,
            "the dependencies: " + depends.strip())
 
     r = subprocess.run(["lintian", "--no-tag-display-limit", deb], capture_output=True, text=True)
