@@ -3,75 +3,58 @@
 // the real window's presentation into its surface.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
 #include <memory>
 
-#include "flow/GameWiring.h"
 #include "game/BoardDrawing.h"
 #include "game/Deal.h"
-#include "game/GameControls.h"
-#include "game/GameEnv.h"
+#include "game/GameWindow.h"
 #include "game/GameState.h"
 #include "game/LinkSearch.h"
 #include "game/Selection.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/sdl/SdlPixels.h"
-#include "ui/App.h"
-#include "ui/Form.h"
-#include "ui/Label.h"
-#include "ui/PictureBox.h"
 #include "ui/Timer.h"
+#include "window/FrmMain.h"
+#include "window/Program.h"
+#include "window/Startup.h"
 
 namespace {
 
 using namespace game;
 
+// The real program on the headless backend, as main builds it, with a
+// settings file and a lock in a temporary folder.
 struct Harness {
     platform::HeadlessBackend backend;
-    ui::App app{backend};
-    ui::Form form{app, "frmMain"};
-    ui::Timer timer1{app, "Timer1"};
-    ui::Timer timer2{app, "Timer2"};
-    gfx::Bitmap faces[50];
-    gfx::Bitmap bar{450, 10, 0x0000E0};
-    std::shared_ptr<gfx::Bitmap> background = std::make_shared<gfx::Bitmap>(640, 480, 0x208020);
+    std::string dir = MakeTempDir();
+    window::Program program{backend, {dir + "/settings.ini", dir + "/Kelvaro.lock", {}, dir}};
 
     Harness() {
         ResetGameState();
-        ResetGameEnv();
-        ResetGameControls();
-        InitGameState();
-        gameEnv.secondsOfMinute = [] { return 17; };
-        form.SetScaleMode(ui::ScaleMode::Pixels);
-        form.SetBounds(gfx::Rect::FromSize(0, 0, 760, 560));
-        auto& board = form.Add<ui::PictureBox>("Picture1");
-        board.SetScaleMode(ui::ScaleMode::Pixels);
-        board.SetBounds(gfx::Rect::FromSize(0, 0, 640, 480));
-        board.SetPicture(background);
-        auto& bar3 = form.Add<ui::PictureBox>("Picture3");
-        bar3.SetScaleMode(ui::ScaleMode::Pixels);
-        bar3.SetBounds(gfx::Rect::FromSize(0, 500, 450, 10));
-        for (int i = 0; i < 50; ++i) faces[i] = gfx::Bitmap(39, 39, static_cast<gfx::Colour>(i * 0x050301));
-        GameControls& c = gameControls;
-        c.app = &app;
-        c.frmMain = &form;
-        c.Picture1 = &board;
-        c.Picture3 = &bar3;
-        c.Label3 = &form.Add<ui::Label>("Label3");
-        c.Label4 = &form.Add<ui::Label>("Label4");
-        c.Timer1 = &timer1;
-        c.Timer2 = &timer2;
-        c.XPButton5 = &form.Add<ui::Control>("XPButton5");
-        for (int i = 0; i < 50; ++i) c.tileFaces[i] = &faces[i];
-        c.timeBar = &bar;
-        timer1.SetInterval(200);
-        flow::WireGameHandlers();
-        StartNewBoard();
+        backend.SetSecondsOfMinute(17);
+        if (!window::Main(program)) throw std::runtime_error("the program did not start");
+        program.frmMain->Timer2->SetEnabled(false);
     }
-    ~Harness() { ResetGameControls(); }
+    ~Harness() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
 
-    static void Press(int row, int col) {
-        Picture1_MouseDown(1, 0, static_cast<float>((col - 1) * 40 + 20), static_cast<float>((row - 1) * 40 + 20));
+    GameWindow& W() { return *program.game; }
+    window::FrmMain& Form() { return *program.frmMain; }
+    void Press(int row, int col) {
+        Picture1_MouseDown(W(), 1, 0, static_cast<float>((col - 1) * 40 + 20), static_cast<float>((row - 1) * 40 + 20));
+    }
+
+    static std::string MakeTempDir() {
+        char pattern[] = "/tmp/kelvaro-bench-XXXXXX";
+        const char* made = mkdtemp(pattern);
+        return made ? made : "/tmp";
     }
 };
 
@@ -92,7 +75,7 @@ void BM_PressFullBoard(benchmark::State& state) {
     FindTwoFaces(c1, c2, 6);
     int i = 0;
     for (auto _ : state) {
-        Harness::Press(6, (i++ & 1) ? c1 : c2);
+        h.Press(6, (i++ & 1) ? c1 : c2);
         if ((i & 1023) == 0) h.backend.ClearRecords();
     }
 }
@@ -109,7 +92,7 @@ void BM_PressHalfBoardNoMove(benchmark::State& state) {
             gameState.board[r][c] = BoardCell{int16_t(c * 40), int16_t(r * 40), 1, int16_t((r * 7 + c * 3) % 25 + 1)};
     Board saved;
     std::memcpy(&saved, &gameState.board, sizeof(Board));
-    RedrawBoard();
+    RedrawBoard(h.W());
     for (auto _ : state) {
         state.PauseTiming();
         std::memcpy(&gameState.board, &saved, sizeof(Board));
@@ -117,7 +100,7 @@ void BM_PressHalfBoardNoMove(benchmark::State& state) {
         gameState.colA = 5;
         h.backend.ClearRecords();
         state.ResumeTiming();
-        Harness::Press(6, 6);
+        h.Press(6, 6);
         if (gameState.pairsRemoved != 0) state.SkipWithError("a pair was linked");
     }
 }
@@ -130,10 +113,10 @@ void BM_PressNearlyEmptyBoard(benchmark::State& state) {
     gameState.board[4][9] = BoardCell{360, 160, 1, 3};
     gameState.board[9][5] = BoardCell{200, 360, 1, 8};
     gameState.board[2][14] = BoardCell{560, 80, 1, 11};
-    RedrawBoard();
+    RedrawBoard(h.W());
     int i = 0;
     for (auto _ : state) {
-        Harness::Press((i & 1) ? 9 : 2, (i & 1) ? 5 : 14);
+        h.Press((i & 1) ? 9 : 2, (i & 1) ? 5 : 14);
         ++i;
         if ((i & 1023) == 0) h.backend.ClearRecords();
     }
@@ -142,19 +125,19 @@ BENCHMARK(BM_PressNearlyEmptyBoard)->Unit(benchmark::kMicrosecond);
 
 void BM_DealTiles(benchmark::State& state) {
     Harness h;
-    for (auto _ : state) DealTiles();
+    for (auto _ : state) DealTiles(h.W());
 }
 BENCHMARK(BM_DealTiles)->Unit(benchmark::kMicrosecond);
 
 void BM_StartNewBoard(benchmark::State& state) {
     Harness h;
-    for (auto _ : state) StartNewBoard();
+    for (auto _ : state) StartNewBoard(h.W());
 }
 BENCHMARK(BM_StartNewBoard)->Unit(benchmark::kMicrosecond);
 
 void BM_RedrawBoard(benchmark::State& state) {
     Harness h;
-    for (auto _ : state) RedrawBoard();
+    for (auto _ : state) RedrawBoard(h.W());
 }
 BENCHMARK(BM_RedrawBoard)->Unit(benchmark::kMicrosecond);
 
@@ -163,12 +146,11 @@ BENCHMARK(BM_RedrawBoard)->Unit(benchmark::kMicrosecond);
 void BM_RedrawBoardAndFlush(benchmark::State& state) {
     Harness h;
     h.backend.SetScale(static_cast<int>(state.range(0)));
-    h.form.Show();
-    h.form.Flush();
+    h.Form().Flush();
     int i = 0;
     for (auto _ : state) {
-        RedrawBoard();
-        h.form.Flush();
+        RedrawBoard(h.W());
+        h.Form().Flush();
         if ((++i & 1023) == 0) h.backend.ClearRecords();
     }
 }

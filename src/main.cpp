@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/sdl/SdlBackend.h"
-#include "ui/App.h"
 #include "window/AppInfo.h"
+#include "window/Program.h"
 #include "window/Startup.h"
 
 namespace {
@@ -52,18 +52,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
-        ui::App app(*backend);
-        if (!window::Main(app, window::StartupEnv::ForUser())) return 0;  // another instance runs
-        backend->SetConnectionLost(window::Form_Unload);
+        // Unwinding releases the window before the fonts and the backend it uses.
+        window::Program program(*backend, window::StartupEnv::ForUser());
+        if (!window::Main(program)) return 0;  // another instance runs
+        backend->SetConnectionLost([&program] { window::Form_Unload(program); });
         // The position is saved and synced by the unload; no event or timer may
-        // run after it. exit() releases what the program holds in order (the
-        // leak check sees a clean end) and never returns into the loop.
-        window::EndNow = [] { std::exit(0); };
-        app.Run();
-        window::EndProgram();
+        // run after it, so exit() leaves at once and never returns into the loop.
+        program.EndNow = [] { std::exit(0); };
+        program.app.Run();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
-        window::EndProgram();  // the window goes before the fonts and the backend it uses
         return 1;
     }
     return 0;

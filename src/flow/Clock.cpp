@@ -1,47 +1,44 @@
 #include "flow/Clock.h"
 
 #include "flow/Levels.h"
-#include "game/GameControls.h"
+#include "game/GameWindow.h"
 #include "game/GameState.h"
 #include "ui/PictureBox.h"
 #include "ui/Timer.h"
 
 namespace flow {
 
-using game::gameControls;
 using game::gameState;
 
 namespace {
 
-void PaintBarAt(int x) {
-    ui::PictureBox* box = gameControls.Picture3;
-    if (!box || !gameControls.timeBar) return;
-    box->PaintPicture(*gameControls.timeBar, static_cast<float>(x), 0, 450, 10);
+void PaintBarAt(game::GameWindow& w, int x) {
+    w.Picture3.PaintPicture(w.TimeBar(), static_cast<float>(x), 0, 450, 10);
 }
 
 }  // namespace
 
-void StartClock() {
-    if (gameControls.Timer2) gameControls.Timer2->SetEnabled(true);
+void StartClock(game::GameWindow& w) {
+    w.Timer2.SetEnabled(true);
 }
 
-void PaintFullTimeBar() { PaintBarAt(0); }
+void PaintFullTimeBar(game::GameWindow& w) { PaintBarAt(w, 0); }
 
-void PaintTimeBar(int16_t units) { PaintBarAt(units * 3 - 450); }
+void PaintTimeBar(game::GameWindow& w, int16_t units) { PaintBarAt(w, units * 3 - 450); }
 
-void ClockTick() {
+void ClockTick(game::GameWindow& w) {
     if (gameState.timeUpHeld && !gameState.accepting) {
-        RunHeldTimeUp();
+        RunHeldTimeUp(w);
         return;
     }
     if (gameState.timeLeft > 0) {
         --gameState.timeLeft;
-        if (gameControls.Picture3) gameControls.Picture3->Cls();
+        w.Picture3.Cls();
         // The last unit leaves a one-pixel sliver rather than nothing.
         if (gameState.timeLeft < 1)
-            PaintBarAt(-449);
+            PaintBarAt(w, -449);
         else
-            PaintTimeBar(gameState.timeLeft);
+            PaintTimeBar(w, gameState.timeLeft);
         return;
     }
     // A board must not end in the middle of an acceptance.
@@ -49,13 +46,13 @@ void ClockTick() {
         gameState.timeUpHeld = true;
         return;
     }
-    TimeUp();
+    TimeUp(w);
 }
 
-void RunHeldTimeUp() {
+void RunHeldTimeUp(game::GameWindow& w) {
     if (!gameState.timeUpHeld || gameState.accepting) return;
     gameState.timeUpHeld = false;
-    if (gameState.gameRunning) TimeUp();
+    if (gameState.gameRunning) TimeUp(w);
 }
 
 }  // namespace flow

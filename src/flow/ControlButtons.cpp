@@ -4,7 +4,7 @@
 #include "flow/Hints.h"
 #include "flow/Sounds.h"
 #include "game/BoardDrawing.h"
-#include "game/GameControls.h"
+#include "game/GameWindow.h"
 #include "game/GameState.h"
 #include "ui/App.h"
 #include "ui/MessageBox.h"
@@ -13,65 +13,61 @@
 
 namespace flow {
 
-using game::gameControls;
 using game::gameState;
 
 namespace {
 
-void SetPauseCaption(const char* caption) {
-    if (gameControls.XPButton2) gameControls.XPButton2->SetCaption(caption);
+void SetPauseCaption(game::GameWindow& w, const char* caption) {
+    w.XPButton2.SetCaption(caption);
 }
 
-void SetClock(bool on) {
-    if (gameControls.Timer2) gameControls.Timer2->SetEnabled(on);
+void SetClock(game::GameWindow& w, bool on) {
+    w.Timer2.SetEnabled(on);
 }
 
 }  // namespace
 
-void XPButton1_Click() {
-    if (gameState.accepting || !gameControls.app) return;
-    ui::MsgResult answer = ui::MessageBox(*gameControls.app, gameControls.frmMain, "你确定要重新载入游戏吗？",
-                                          ui::MsgButtons::YesNo, ui::MsgIcon::Question, 1,
-                                          gameControls.app->Title());
+void XPButton1_Click(game::GameWindow& w) {
+    if (gameState.accepting) return;
+    ui::MsgResult answer = ui::MessageBox(w.app, &w.frmMain, "你确定要重新载入游戏吗？", ui::MsgButtons::YesNo,
+                                          ui::MsgIcon::Question, 1, w.app.Title());
     if (answer != ui::MsgResult::Yes) return;
-    game::StartNewBoard();
-    SetPauseCaption("暂停");
+    game::StartNewBoard(w);
+    SetPauseCaption(w, "暂停");
     gameState.paused = false;
 }
 
-void XPButton2_Click() {
+void XPButton2_Click(game::GameWindow& w) {
     if (gameState.accepting) return;
-    PlayHitSound();
-    TogglePause();
+    PlayHitSound(w);
+    TogglePause(w);
 }
 
-void XPButton5_Click() {
+void XPButton5_Click(game::GameWindow& w) {
     if (gameState.accepting) return;
-    ui::Control* button = gameControls.XPButton5;
+    ui::Control& button = w.XPButton5;
     // Disabled for the whole help move: its link display processes clicks.
-    if (button) button->SetEnabled(false);
-    UseHint();
-    if (button) {
-        button->SetEnabled(true);
-        button->SetFocus();  // a refusal is of no consequence
-    }
-    RunHeldTimeUp();
+    button.SetEnabled(false);
+    UseHint(w);
+    button.SetEnabled(true);
+    button.SetFocus();  // a refusal is of no consequence
+    RunHeldTimeUp(w);
 }
 
-void TogglePause() {
+void TogglePause(game::GameWindow& w) {
     if (!gameState.gameRunning) return;
-    ui::PictureBox* board = gameControls.Picture1;
+    ui::PictureBox& board = w.Picture1;
     if (!gameState.paused) {
-        SetPauseCaption("开始");
-        SetClock(false);
-        if (board) board->Cls();
+        SetPauseCaption(w, "开始");
+        SetClock(w, false);
+        board.Cls();
         gameState.paused = true;
-        if (board && gameControls.pausePicture) board->PaintPicture(*gameControls.pausePicture, 224, 168, 192, 144);
+        board.PaintPicture(w.PausePicture(), 224, 168, 192, 144);
     } else {
-        SetPauseCaption("暂停");
-        SetClock(true);
+        SetPauseCaption(w, "暂停");
+        SetClock(w, true);
         gameState.paused = false;
-        game::RedrawBoard();
+        game::RedrawBoard(w);
     }
 }
 

@@ -12,7 +12,7 @@ namespace flow {
 
 using game::gameState;
 
-void ScanPairs() {
+void ScanPairs(game::GameWindow& w) {
     auto& b = gameState.board;
     // Bounds include the empty ring row and column; partners in A's own row
     // are tried from column 1, so a pair in one row is probed from either end.
@@ -27,7 +27,7 @@ void ScanPairs() {
                     if (b[r2][c2].face != b[r1][c1].face) continue;
                     gameState.rowB = r2;
                     gameState.colB = c2;
-                    game::ProbeLink(r1, c1);
+                    game::ProbeLink(w, r1, c1);
                     if (gameState.linkFound) return;
                 }
             }
@@ -35,25 +35,25 @@ void ScanPairs() {
     }
 }
 
-void UseHint() {
+void UseHint(game::GameWindow& w) {
     if (!gameState.gameRunning || gameState.paused || gameState.hintsLeft <= 0) return;
     if (gameState.accepting) return;
     gameState.linkFound = false;
-    ScanPairs();
+    ScanPairs(w);
     game::ResetSearch();
     --gameState.hintsLeft;
-    SetHintCaption();
+    SetHintCaption(w);
     // A help move that cleared the board leaves its banner: an ended board
     // is neither reshuffled nor redrawn.
-    if (gameState.gameRunning) CheckDeadBoard();
+    if (gameState.gameRunning) CheckDeadBoard(w);
 }
 
-void CheckDeadBoard() {
+void CheckDeadBoard(game::GameWindow& w) {
     gameState.linkFound = false;
     int16_t rowA = gameState.rowA, colA = gameState.colA;
     int16_t rowB = gameState.rowB, colB = gameState.colB;
     gameState.removeOnLink = false;
-    ScanPairs();
+    ScanPairs(w);
     if (gameState.linkFound) {
         gameState.removeOnLink = true;
         game::ResetSearch();
@@ -64,7 +64,7 @@ void CheckDeadBoard() {
         return;
     }
     game::ResetSearch();
-    ReshuffleBoard();
+    ReshuffleBoard(w);
     // A and B are left on the last probed pair, and A may now be an empty cell
     // with its old face: nothing stays selected after a reshuffle.
     gameState.rowA = gameState.colA = 1;
@@ -72,7 +72,7 @@ void CheckDeadBoard() {
     gameState.removeOnLink = true;
 }
 
-void ReshuffleBoard() {
+void ReshuffleBoard(game::GameWindow& w) {
     int16_t count[27] = {};
     int16_t tiles = 0;
     auto& b = gameState.board;
@@ -85,7 +85,7 @@ void ReshuffleBoard() {
         }
     }
     int16_t order[game::kFieldCells + 1];
-    game::MakePermutation(order);
+    game::MakePermutation(w, order);
     int16_t f = 1;
     // Faces go out in ascending order along the shuffled positions.
     for (int16_t k = 1; k <= tiles; ++k) {
@@ -100,7 +100,7 @@ void ReshuffleBoard() {
         cell.face = f;
         --count[f];
     }
-    game::RedrawBoard();
+    game::RedrawBoard(w);
 }
 
 }  // namespace flow

@@ -4,7 +4,7 @@
 
 #include "flow/Sounds.h"
 #include "game/BoardDrawing.h"
-#include "game/GameControls.h"
+#include "game/GameWindow.h"
 #include "game/GameState.h"
 #include "ui/Label.h"
 #include "ui/PictureBox.h"
@@ -12,7 +12,6 @@
 
 namespace flow {
 
-using game::gameControls;
 using game::gameState;
 
 const LevelRow kLevelTable[12] = {
@@ -22,63 +21,60 @@ const LevelRow kLevelTable[12] = {
 
 namespace {
 
-void ShowBanner(int index) {
-    ui::PictureBox* board = gameControls.Picture1;
-    if (board && gameControls.banners[index]) board->PaintPicture(*gameControls.banners[index], 140, 220, 360, 40);
+void ShowBanner(game::GameWindow& w, int index) {
+    w.Picture1.PaintPicture(w.Banner(index), 140, 220, 360, 40);
 }
 
-void ShowContinue(const char* caption) {
-    ui::Control* label4 = gameControls.Label4;
-    if (!label4) return;
-    label4->SetCaption(caption);
-    label4->SetVisible(true);
-    label4->SetEnabled(true);
+void ShowContinue(game::GameWindow& w, const char* caption) {
+    w.Label4.SetCaption(caption);
+    w.Label4.SetVisible(true);
+    w.Label4.SetEnabled(true);
 }
 
-void StopClock() {
-    if (gameControls.Timer2) gameControls.Timer2->SetEnabled(false);
+void StopClock(game::GameWindow& w) {
+    w.Timer2.SetEnabled(false);
 }
 
 }  // namespace
 
-void ApplyLevelSettings(int16_t level) {
+void ApplyLevelSettings(game::GameWindow& w, int16_t level) {
     if (level >= 1 && level <= 12) {
         const LevelRow& row = kLevelTable[level - 1];
-        if (gameControls.Label3) gameControls.Label3->SetCaption(row.caption);
-        if (gameControls.Timer2) gameControls.Timer2->SetInterval(row.interval);
+        w.Label3.SetCaption(row.caption);
+        w.Timer2.SetInterval(row.interval);
         gameState.hintsLeft = row.hints;
     }
-    SetHintCaption();
+    SetHintCaption(w);
 }
 
-void SetHintCaption() {
-    if (gameControls.XPButton5) gameControls.XPButton5->SetCaption("求助 " + std::to_string(gameState.hintsLeft));
+void SetHintCaption(game::GameWindow& w) {
+    w.XPButton5.SetCaption("求助 " + std::to_string(gameState.hintsLeft));
 }
 
-void LevelCleared() {
-    StopClock();
+void LevelCleared(game::GameWindow& w) {
+    StopClock(w);
     gameState.boardFinished = true;
     gameState.gameRunning = false;
-    ShowBanner(1);
+    ShowBanner(w, 1);
     if (++gameState.level > 12) gameState.level = 12;
-    ShowContinue("> 下一关");
-    PlayWinSound();
+    ShowContinue(w, "> 下一关");
+    PlayWinSound(w);
 }
 
-void TimeUp() {
+void TimeUp(game::GameWindow& w) {
     gameState.gameRunning = false;
-    StopClock();
+    StopClock(w);
     gameState.boardFinished = true;
-    if (gameControls.Picture3) gameControls.Picture3->Cls();
-    if (gameControls.Picture1) gameControls.Picture1->Cls();
-    ShowBanner(0);
-    ShowContinue("继续游戏");
-    PlayGameOverSound();
+    w.Picture3.Cls();
+    w.Picture1.Cls();
+    ShowBanner(w, 0);
+    ShowContinue(w, "继续游戏");
+    PlayGameOverSound(w);
 }
 
-void Label4_Click() {
+void Label4_Click(game::GameWindow& w) {
     if (gameState.accepting) return;
-    game::StartNewBoard();
+    game::StartNewBoard(w);
 }
 
 }  // namespace flow

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace game { class GameWindow; }
+
 namespace flow {
 
 struct LevelRow {
@@ -11,11 +13,11 @@ struct LevelRow {
 // Levels 1..12 at index level - 1.
 extern const LevelRow kLevelTable[12];
 
-void ApplyLevelSettings(int16_t level);
+void ApplyLevelSettings(game::GameWindow& w, int16_t level);
 // "求助 " followed by the hints left, on XPButton5.
-void SetHintCaption();
-void LevelCleared();
-void TimeUp();
-void Label4_Click();
+void SetHintCaption(game::GameWindow& w);
+void LevelCleared(game::GameWindow& w);
+void TimeUp(game::GameWindow& w);
+void Label4_Click(game::GameWindow& w);
 
 }  // namespace flow

@@ -1,7 +1,7 @@
 #include "flow/LinkLine.h"
 
 #include "game/BoardDrawing.h"
-#include "game/GameControls.h"
+#include "game/GameWindow.h"
 #include "game/GameState.h"
 #include "ui/App.h"
 #include "ui/PictureBox.h"
@@ -9,7 +9,6 @@
 
 namespace flow {
 
-using game::gameControls;
 using game::gameState;
 
 namespace {
@@ -53,26 +52,22 @@ std::vector<gfx::Rect> LinkPathRects() {
     return rects;
 }
 
-void DrawLinkPath() {
-    ui::PictureBox* board = gameControls.Picture1;
-    if (!board) return;
+void DrawLinkPath(game::GameWindow& w) {
     for (const gfx::Rect& r : LinkPathRects())
-        board->FillBox(static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.right),
+        w.Picture1.FillBox(static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.right),
                        static_cast<float>(r.bottom), kLinkColour);
 }
 
-void ShowLink() {
+void ShowLink(game::GameWindow& w) {
     const game::BoardCell& b = gameState.board[gameState.rowB][gameState.colB];
-    game::PaintCell(gameState.rowA, gameState.colA, static_cast<int16_t>(b.face - 1));
-    game::DrawGrid();
-    DrawLinkPath();
-    ui::Timer* timer1 = gameControls.Timer1;
-    if (!timer1 || !gameControls.app) return;
-    timer1->SetEnabled(true);
+    game::PaintCell(w, gameState.rowA, gameState.colA, static_cast<int16_t>(b.face - 1));
+    game::DrawGrid(w);
+    DrawLinkPath(w);
+    w.Timer1.SetEnabled(true);
     gameState.tickCount = 0;
     // Waits in the loop for the two ticks; events keep being dispatched meanwhile.
-    gameControls.app->RunUntil([] { return gameState.tickCount >= 2; });
-    timer1->SetEnabled(false);
+    w.app.RunUntil([] { return gameState.tickCount >= 2; });
+    w.Timer1.SetEnabled(false);
 }
 
 void Timer1_Timer() { ++gameState.tickCount; }

@@ -4,6 +4,8 @@
 
 #include "gfx/Geometry.h"
 
+namespace game { class GameWindow; }
+
 namespace flow {
 
 enum class Piece { Straight, Entry, Exit };
@@ -14,8 +16,8 @@ gfx::Rect LinkPieceRect(int16_t row, int16_t col, int16_t dir, Piece piece);
 std::vector<gfx::Rect> LinkPathRects();
 
 // Draws the path on the stack and waits two Timer1 ticks.
-void ShowLink();
-void DrawLinkPath();
+void ShowLink(game::GameWindow& w);
+void DrawLinkPath(game::GameWindow& w);
 void Timer1_Timer();
 
 constexpr uint32_t kLinkColour = 0xF93A74;  // RGB 116, 58, 249

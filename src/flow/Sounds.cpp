@@ -1,24 +1,24 @@
 #include "flow/Sounds.h"
 
-#include "game/GameControls.h"
+#include "game/GameWindow.h"
 #include "platform/ProgramFolder.h"
 #include "ui/App.h"
 
 namespace flow {
 
-std::string SoundPath(const char* literal) { return platform::ProgramPath(game::gameControls.programFolder, literal); }
+std::string SoundPath(game::GameWindow& w, const char* literal) { return platform::ProgramPath(w.ProgramFolder(), literal); }
 
 namespace {
 
-void Play(const char* literal) {
-    if (ui::App* app = game::gameControls.app) app->Backend().PlaySound(SoundPath(literal));
+void Play(game::GameWindow& w, const char* literal) {
+    w.app.Backend().PlaySound(SoundPath(w, literal));
 }
 
 }  // namespace
 
-void PlayHitSound() { Play("\\hit.wav"); }
-void PlayLinkSound() { Play("\\and.wav"); }
-void PlayGameOverSound() { Play("\\gameover.wav"); }
-void PlayWinSound() { Play("\\gamewin.wav"); }
+void PlayHitSound(game::GameWindow& w) { Play(w, "\\hit.wav"); }
+void PlayLinkSound(game::GameWindow& w) { Play(w, "\\and.wav"); }
+void PlayGameOverSound(game::GameWindow& w) { Play(w, "\\gameover.wav"); }
+void PlayWinSound(game::GameWindow& w) { Play(w, "\\gamewin.wav"); }
 
 }  // namespace flow

@@ -37,6 +37,8 @@ struct PathStep {
 // Row 0 and column 0 are unused so that board[row][col] reads 1-based.
 using Board = BoardCell[kRows + 1][kCols + 1];
 
+constexpr uint32_t kRandomStart = 0x50A3E1u;
+
 struct GameState {
     int16_t level = 0;
     int16_t pairsRemoved = 0;
@@ -62,6 +64,9 @@ struct GameState {
     // time-up found then waits until the acceptance is over.
     bool accepting = false;
     bool timeUpHeld = false;
+    // The runtime generator's 24-bit state, not a game integer: the same start
+    // at every run, never reseeded.
+    uint32_t randomState = kRandomStart;
 };
 
 extern GameState gameState;

@@ -26,22 +26,22 @@ bool CursorIsZero() {
 }
 
 // Phase 1: B next door with at most two bends finishes the search.
-bool TryFinish(int16_t row, int16_t col, int16_t dir) {
+bool TryFinish(GameWindow& w, int16_t row, int16_t col, int16_t dir) {
     for (int16_t d = dir; d <= 4; ++d) {
         if (IsReversal(d) == 1 || ProbeNeighbour(row, col, d) != kTarget) continue;
         if (StackSize() <= 2) {
             PushStep(row, col, d, 0, 0);
-            AcceptLink(gs.rowA, gs.colA, gs.rowB, gs.colB);
+            AcceptLink(w, gs.rowA, gs.colA, gs.rowB, gs.colB);
             return true;
         }
         const PathStep& top = gs.pathStack[gs.pathNext - 1];
         int16_t bent = top.dir != d ? 1 : 0;
         PushStep(row, col, d, bent, static_cast<int16_t>(top.bends + bent));
         if (CountBends() <= 2) {
-            AcceptLink(gs.rowA, gs.colA, gs.rowB, gs.colB);
+            AcceptLink(w, gs.rowA, gs.colA, gs.rowB, gs.colB);
             return true;
         }
-        PopStep();
+        PopStep(w);
     }
     return false;
 }
@@ -62,10 +62,10 @@ void PushStep(int16_t row, int16_t col, int16_t dir, int16_t bent, int16_t bends
 
 void PeekStep() { gs.peeked = gs.pathStack[gs.pathNext - 1]; }
 
-void PopStep() {
+void PopStep(GameWindow& w) {
     --gs.pathNext;
     if (gs.pathNext <= 0) {
-        FatalError();
+        FatalError(w);
         return;
     }
     gs.popped = gs.pathStack[gs.pathNext];
@@ -125,12 +125,12 @@ int16_t CountBends() {
     return n;
 }
 
-void SearchStep(int16_t row, int16_t col, int16_t dir) {
-    if (TryFinish(row, col, dir)) return;
+void SearchStep(GameWindow& w, int16_t row, int16_t col, int16_t dir) {
+    if (TryFinish(w, row, col, dir)) return;
     for (int16_t d = dir;; ++d) {
         if (d > 4) {
             if (HasSteps() == 1) {
-                PopStep();
+                PopStep(w);
                 CursorFromPopped();
             } else {
                 gs.cursor = PathStep{row, col, static_cast<int16_t>(d + 1), 0, 0};
@@ -143,7 +143,7 @@ void SearchStep(int16_t row, int16_t col, int16_t dir) {
         if (p == kTarget) {
             // Phase 1 turned B down for too many bends: try the next direction here.
             PushStep(row, col, d, 0, 2);
-            PopStep();
+            PopStep(w);
             CursorFromPopped();
             return;
         }
@@ -152,7 +152,7 @@ void SearchStep(int16_t row, int16_t col, int16_t dir) {
             PushStep(row, col, d, 0, 0);
             n = CountBends();
             if (n > 2) {
-                PopStep();
+                PopStep(w);
                 CursorFromPopped();
                 return;
             }
@@ -167,8 +167,8 @@ void SearchStep(int16_t row, int16_t col, int16_t dir) {
     }
 }
 
-void FindLink(int16_t row, int16_t col, int16_t dir) {
-    flow::CheckDeadBoard();
+void FindLink(GameWindow& w, int16_t row, int16_t col, int16_t dir) {
+    flow::CheckDeadBoard(w);
     // The board was reshuffled under the click: the search from the pressed
     // cell pairs with nothing, and afterwards nothing stays selected, since the
     // pressed cell may now hold another tile or none.
@@ -183,7 +183,7 @@ void FindLink(int16_t row, int16_t col, int16_t dir) {
     gs.cursor.col = col;
     gs.cursor.dir = dir;
     for (;;) {
-        SearchStep(gs.cursor.row, gs.cursor.col, gs.cursor.dir);
+        SearchStep(w, gs.cursor.row, gs.cursor.col, gs.cursor.dir);
         if (CursorIsZero()) return;
         if (HasSteps() == 0 && gs.cursor.dir > 4) {
             ResetSearch();
@@ -193,12 +193,12 @@ void FindLink(int16_t row, int16_t col, int16_t dir) {
     }
 }
 
-void ProbeLink(int16_t row, int16_t col) {
+void ProbeLink(GameWindow& w, int16_t row, int16_t col) {
     gs.cursor.row = row;
     gs.cursor.col = col;
     gs.cursor.dir = 1;
     for (;;) {
-        SearchStep(gs.cursor.row, gs.cursor.col, gs.cursor.dir);
+        SearchStep(w, gs.cursor.row, gs.cursor.col, gs.cursor.dir);
         if (CursorIsZero()) return;
         if (HasSteps() == 0 && gs.cursor.dir > 4) return;
     }

@@ -7,7 +7,7 @@
 #include "flow/Levels.h"
 #include "flow/Sounds.h"
 #include "game/BoardDrawing.h"
-#include "game/GameControls.h"
+#include "game/GameWindow.h"
 #include "game/GameState.h"
 #include "game/LinkSearch.h"
 #include "ui/PictureBox.h"
@@ -19,7 +19,7 @@ int16_t CellIndexOf(float pixel) {
     return static_cast<int16_t>(p / kCellPixels + 1);
 }
 
-void Picture1_MouseDown(int, int, float x, float y) {
+void Picture1_MouseDown(GameWindow& w, int, int, float x, float y) {
     GameState& gs = gameState;
     // A press during the link display would start a second search over the
     // shared search data: it is dropped.
@@ -32,41 +32,39 @@ void Picture1_MouseDown(int, int, float x, float y) {
     gs.colB = gs.colA;
     gs.colA = col;
     gs.rowA = row;
-    SelectCell();
-    flow::RunHeldTimeUp();
+    SelectCell(w);
+    flow::RunHeldTimeUp(w);
 }
 
-void Picture1_MouseMove(int, int, float x, float y) {
-    ui::PictureBox* board = gameControls.Picture1;
-    if (!board) return;
+void Picture1_MouseMove(GameWindow& w, int, int, float x, float y) {
+    ui::PictureBox& board = w.Picture1;
     int16_t row = CellIndexOf(y);
     int16_t col = CellIndexOf(x);
     // The right ring column counts as inside and keeps the pointer it has.
     if (row < 2 || row > 11 || col < 2 || col > 16) {
-        board->SetMousePointer(kPointerDefault);
+        board.SetMousePointer(kPointerDefault);
         return;
     }
-    if (gameState.board[row][col].state == 1) board->SetMousePointer(kPointerCustom);
+    if (gameState.board[row][col].state == 1) board.SetMousePointer(kPointerCustom);
 }
 
-void Picture1_MouseUp(int, int, float, float) {
+void Picture1_MouseUp(GameWindow& w, int, int, float, float) {
     if (gameState.accepting) return;
-    if (gameState.paused) flow::XPButton2_Click();
-    ui::Control* label4 = gameControls.Label4;
-    if (label4 && label4->Visible() && label4->Enabled()) flow::Label4_Click();
+    if (gameState.paused) flow::XPButton2_Click(w);
+    if (w.Label4.Visible() && w.Label4.Enabled()) flow::Label4_Click(w);
 }
 
-void SelectCell() {
+void SelectCell(GameWindow& w) {
     GameState& gs = gameState;
     if (gs.rowA != gs.rowB || gs.colA != gs.colB) {
         const BoardCell& b = gs.board[gs.rowB][gs.colB];
-        if (b.state == 1) PaintCell(gs.rowB, gs.colB, static_cast<int16_t>(b.face - 1));
+        if (b.state == 1) PaintCell(w, gs.rowB, gs.colB, static_cast<int16_t>(b.face - 1));
         const BoardCell& a = gs.board[gs.rowA][gs.colA];
-        if (a.state == 1) PaintCell(gs.rowA, gs.colA, static_cast<int16_t>(a.face + 24));
-        flow::PlayHitSound();
-        FindLink(gs.rowA, gs.colA, 1);
+        if (a.state == 1) PaintCell(w, gs.rowA, gs.colA, static_cast<int16_t>(a.face + 24));
+        flow::PlayHitSound(w);
+        FindLink(w, gs.rowA, gs.colA, 1);
     }
-    DrawGrid();
+    DrawGrid(w);
 }
 
 }  // namespace game

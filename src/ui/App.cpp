@@ -173,16 +173,7 @@ bool App::FireDueTimers() {
     return fired;
 }
 
-// --- message boxes and fonts ---
-
-void App::ScriptMessageBoxAnswer(MsgResult answer, uint64_t afterMs) { scripted_.push_back({answer, afterMs}); }
-
-std::optional<App::ScriptedAnswer> App::TakeScriptedAnswer() {
-    if (scripted_.empty()) return std::nullopt;
-    ScriptedAnswer a = scripted_.front();
-    scripted_.pop_front();
-    return a;
-}
+// --- fonts ---
 
 std::shared_ptr<const gfx::Font> App::DefaultFont() { return GetFont(gfx::FontDesc{"SimSun", 9.0}); }
 

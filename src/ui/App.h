@@ -7,7 +7,6 @@
 // timer deadline. On the headless backend a wait that times out has advanced
 // the virtual clock, so RunUntil/RunFor drive virtual time.
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -17,7 +16,7 @@
 
 #include "gfx/Font.h"
 #include "platform/Platform.h"
-#include "ui/MessageBoxTypes.h"
+#include "ui/AppObserver.h"
 
 namespace ui {
 
@@ -77,20 +76,9 @@ public:
     // Earliest deadline of a timer that may fire now, if any.
     std::optional<uint64_t> NextDeadline() const;
 
-    // --- message boxes ---
-    // Queues an answer for the next box: it closes itself with `answer` once it has
-    // been open for afterMs (0: at once, without running a loop).
-    void ScriptMessageBoxAnswer(MsgResult answer, uint64_t afterMs = 0);
-    // Asked when a box opens, before the queue: an answer closes it at once.
-    std::function<std::optional<MsgResult>(const MessageBoxRecord&)> messageBoxHook;
-    // Every box shown, in order, with its answer once closed.
-    const std::vector<MessageBoxRecord>& MessageBoxLog() const { return messageBoxLog_; }
-    std::vector<MessageBoxRecord>& MessageBoxLogMutable() { return messageBoxLog_; }
-    struct ScriptedAnswer {
-        MsgResult answer;
-        uint64_t afterMs;
-    };
-    std::optional<ScriptedAnswer> TakeScriptedAnswer();
+    // --- the watcher (tests); not owned, nullptr for none ---
+    void SetObserver(AppObserver* observer) { observer_ = observer; }
+    AppObserver* Observer() const { return observer_; }
 
     // The user-interface font (SimSun 9 pt, a CJK face), loaded on first use.
     std::shared_ptr<const gfx::Font> DefaultFont();
@@ -119,8 +107,7 @@ private:
     std::map<uint64_t, std::shared_ptr<TimerSlot>> timers_;
     uint64_t nextTimer_ = 1;
     bool quit_ = false;
-    std::deque<ScriptedAnswer> scripted_;
-    std::vector<MessageBoxRecord> messageBoxLog_;
+    AppObserver* observer_ = nullptr;
     std::vector<std::pair<gfx::FontDesc, std::shared_ptr<const gfx::Font>>> fonts_;
 };
 

@@ -200,15 +200,14 @@ gfx::Point CentreOn(App& app, Form* owner, int w, int h) {
 MsgResult MessageBox(App& app, Form* owner, const std::string& prompt, MsgButtons buttons, MsgIcon icon,
                      int defaultButton, const std::string& title) {
     MessageBoxRecord rec{prompt, title, buttons, icon, defaultButton, MsgResult::None};
-    size_t index = app.MessageBoxLog().size();
-    app.MessageBoxLogMutable().push_back(rec);
+    AppObserver* observer = app.Observer();
     auto finish = [&](MsgResult r) {
-        app.MessageBoxLogMutable()[index].answer = r;
+        rec.answer = r;
+        if (observer) observer->MessageBoxClosed(rec);
         return r;
     };
-    if (app.messageBoxHook)
-        if (auto answer = app.messageBoxHook(rec)) return finish(*answer);
-    auto scripted = app.TakeScriptedAnswer();
+    std::optional<AppObserver::Answer> scripted;
+    if (observer) scripted = observer->MessageBoxOpened(rec);
     if (scripted && scripted->afterMs == 0) return finish(scripted->answer);
 
     MessageBoxForm box(app, owner, rec);

@@ -6,10 +6,10 @@
 // While it is open the owner takes no input, but timers keep firing and every
 // form keeps painting: the box runs a nested loop.
 //
-// Every call is recorded in App::MessageBoxLog(). A scripted answer (App::
-// ScriptMessageBoxAnswer or App::messageBoxHook) closes the box by itself; with
-// none the box stays open for keys and clicks, like the real one; if nothing
-// more can ever happen (no event, no timer) it closes with the Escape answer.
+// The App's observer sees every box open and close, and may answer it: then
+// the box closes by itself. Otherwise the box stays open for keys and clicks,
+// like the real one; if nothing more can ever happen (no event, no timer) it
+// closes with the Escape answer.
 #include <string>
 
 #include "ui/MessageBoxTypes.h"

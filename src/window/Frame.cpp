@@ -5,6 +5,7 @@
 
 #include "ui/App.h"
 #include "window/FrmMain.h"
+#include "window/Program.h"
 #include "window/Startup.h"
 
 namespace window {
@@ -13,16 +14,14 @@ namespace {
 
 constexpr gfx::Colour kWhite = 0x00FFFFFF;
 
-float W() { return frmMain->Width(); }
-float H() { return frmMain->Height(); }
 
 // The nine copies from the skin (and the icon) onto the window surface, in twips.
-void PaintFrame() {
-    const gfx::Bitmap& skin = *frmMain->Pmain->Picture();
+void PaintFrame(FrmMain& f) {
+    const gfx::Bitmap& skin = *f.Pmain->Picture();
     const float pw = 271 * 15.0f;
     const float ph = 218 * 15.0f;
-    const float w = W();
-    const float h = H();
+    const float w = f.Width();
+    const float h = f.Height();
     struct Copy {
         float x, y, cw, ch, sx, sy, sw, sh;
     };
@@ -36,32 +35,33 @@ void PaintFrame() {
         {w - 1665, 0, 1665, 435, pw - 1665, 0, 1665, 435},             // top-right corner, buttons
         {w - 1665, h - 525, 1665, 525, pw - 1665, ph - 525, 1665, 525} // bottom-right corner
     };
-    for (const Copy& c : copies) frmMain->PaintPicture(skin, c.x, c.y, c.cw, c.ch, c.sx, c.sy, c.sw, c.sh);
-    if (frmMain->Imico->Picture()) frmMain->PaintPicture(*frmMain->Imico->Picture(), 100, 80, 240, 240, 0, 0, 240, 240);
+    for (const Copy& c : copies) f.PaintPicture(skin, c.x, c.y, c.cw, c.ch, c.sx, c.sy, c.sw, c.sh);
+    if (f.Imico->Picture()) f.PaintPicture(*f.Imico->Picture(), 100, 80, 240, 240, 0, 0, 240, 240);
 }
 
-void PrintCaption() {
-    frmMain->SetForeColor(kWhite);
-    frmMain->SetCurrentX(420);
-    frmMain->SetCurrentY(100);
-    frmMain->Print(frmMain->Caption());
+void PrintCaption(FrmMain& f) {
+    f.SetForeColor(kWhite);
+    f.SetCurrentX(420);
+    f.SetCurrentY(100);
+    f.Print(f.Caption());
 }
 
 // Keeps the window on the screen; a screen smaller than the window leaves the
 // left or top edge negative, since the upper bound is applied last.
 // The window's size on the screen is its size times the display scale.
-void PlaceWindow() {
-    platform::Backend& be = frmMain->GetApp().Backend();
+void PlaceWindow(Program& p) {
+    FrmMain& f = *p.frmMain;
+    platform::Backend& be = p.app.Backend();
     gfx::Point screen = be.ScreenSize();
     const float sw = screen.x * 15.0f;
     const float sh = screen.y * 15.0f;
-    const float w = W() * static_cast<float>(be.Scale());
-    const float h = H() * static_cast<float>(be.Scale());
-    if (MainX < 0) MainX = 0;
-    if (MainY < 0) MainY = 0;
-    if (MainX > sw - w) MainX = RoundToLong(sw - w);
-    if (MainY > sh - h) MainY = RoundToLong(sh - h);
-    frmMain->Move(static_cast<float>(MainX), static_cast<float>(MainY));
+    const float w = f.Width() * static_cast<float>(be.Scale());
+    const float h = f.Height() * static_cast<float>(be.Scale());
+    if (p.MainX < 0) p.MainX = 0;
+    if (p.MainY < 0) p.MainY = 0;
+    if (p.MainX > sw - w) p.MainX = RoundToLong(sw - w);
+    if (p.MainY > sh - h) p.MainY = RoundToLong(sh - h);
+    f.Move(static_cast<float>(p.MainX), static_cast<float>(p.MainY));
 }
 
 // A title-bar image with its hover and pressed pictures.
@@ -73,7 +73,7 @@ struct TitleImage {
 
 void ShowLook(ui::Image* image, ui::Image* look) { image->SetPicture(look ? look->Picture() : nullptr); }
 
-void WireTitleImage(TitleImage t, void (*action)()) {
+void WireTitleImage(TitleImage t, std::function<void()> action) {
     t.image->MouseMove = [t](int, int, float, float) {
         if (t.image->Tag().empty()) {
             ShowLook(t.image, t.hover);
@@ -85,7 +85,7 @@ void WireTitleImage(TitleImage t, void (*action)()) {
         ShowLook(t.image, nullptr);
         t.image->SetTag("");
     };
-    t.image->Click = action;
+    t.image->Click = std::move(action);
 }
 
 }  // namespace
@@ -100,29 +100,31 @@ gfx::Region BuildOutline(int w, int h) {
     return r;
 }
 
-void RMe() {
-    int w = RoundToLong(W() / 15.0);
-    int h = RoundToLong(H() / 15.0);
-    frmMain->SetOutline(BuildOutline(w, h));
+void RMe(FrmMain& f) {
+    int w = RoundToLong(f.Width() / 15.0);
+    int h = RoundToLong(f.Height() / 15.0);
+    f.SetOutline(BuildOutline(w, h));
 }
 
-void Form_Resize() {
-    if (!frmMain) return;
-    FrmMain& f = *frmMain;
+void Form_Resize(Program& p) {
+    if (!p.frmMain) return;
+    FrmMain& f = *p.frmMain;
+    const float w = f.Width();
+    const float h = f.Height();
     f.LbBR->SetForeColor(kWhite);
-    f.LbBR->Move(W() - f.LbBR->Width() - 120, H() - f.LbBR->Height() - 75);
-    if (W() - 675 > 0) f.IMBar->SetWidth(W() - 675);
-    f.Immin->Move(W() - 630, 75);
-    f.Imclose->Move(W() - 315, 75);
-    PaintFrame();
-    PrintCaption();
-    RMe();
+    f.LbBR->Move(w - f.LbBR->Width() - 120, h - f.LbBR->Height() - 75);
+    if (w - 675 > 0) f.IMBar->SetWidth(w - 675);
+    f.Immin->Move(w - 630, 75);
+    f.Imclose->Move(w - 315, 75);
+    PaintFrame(f);
+    PrintCaption(f);
+    RMe(f);
     // Moving a minimised window fails; the restore runs this pass again.
-    if (f.GetWindowState() != ui::WindowState::Minimized) PlaceWindow();
+    if (f.GetWindowState() != ui::WindowState::Minimized) PlaceWindow(p);
 }
 
-void ResetTitleButtons() {
-    for (ui::Image* im : {frmMain->Imclose, frmMain->Immin}) {
+void ResetTitleButtons(FrmMain& f) {
+    for (ui::Image* im : {f.Imclose, f.Immin}) {
         if (!im->Tag().empty()) {
             im->SetPicture(nullptr);
             im->SetTag("");
@@ -130,17 +132,17 @@ void ResetTitleButtons() {
     }
 }
 
-void MinimiseWindow() {
-    MainX = RoundToLong(frmMain->Left());
-    MainY = RoundToLong(frmMain->Top());
-    frmMain->Minimize();
+void MinimiseWindow(Program& p) {
+    p.MainX = RoundToLong(p.frmMain->Left());
+    p.MainY = RoundToLong(p.frmMain->Top());
+    p.frmMain->Minimize();
 }
 
-void WireFrameHandlers() {
-    FrmMain& f = *frmMain;
-    WireTitleImage({f.Imclose, f.ImClose1, f.ImClose2}, ConfirmExit);
-    WireTitleImage({f.Immin, f.ImMin1, f.ImMin2}, MinimiseWindow);
-    auto reset = [](int, int, float, float) { ResetTitleButtons(); };
+void WireFrameHandlers(Program& p) {
+    FrmMain& f = *p.frmMain;
+    WireTitleImage({f.Imclose, f.ImClose1, f.ImClose2}, [&p] { ConfirmExit(p); });
+    WireTitleImage({f.Immin, f.ImMin1, f.ImMin2}, [&p] { MinimiseWindow(p); });
+    auto reset = [&f](int, int, float, float) { ResetTitleButtons(f); };
     f.MouseMove = reset;
     f.IMBar->MouseMove = reset;
 }

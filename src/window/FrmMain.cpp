@@ -9,24 +9,13 @@
 
 namespace window {
 
-FrmMain* frmMain = nullptr;
-
 namespace {
 
 constexpr gfx::Colour kNavy = 0x00800000;
 constexpr gfx::Colour kRed = 0x000000FF;
 constexpr gfx::Colour kWhite = 0x00FFFFFF;
 
-struct HandPointer {
-    std::shared_ptr<const gfx::Bitmap> picture = LoadAssetPicture("hand.png");
-    gfx::Point hotSpot{11, 1};
-};
-
-void GiveHand(ui::Control& c) {
-    static const HandPointer hand;
-    c.SetMouseIcon(hand.picture, hand.hotSpot);
-    c.SetMousePointer(ui::kPointerCustom);
-}
+constexpr gfx::Point kHandHotSpot{11, 1};
 
 ui::Label& AddLevelLabel(ui::Control& container, const char* name, const char* caption, gfx::Colour colour,
                          int left) {
@@ -60,7 +49,7 @@ ui::FormData LoadFormData() {
 
 }  // namespace
 
-FrmMain::FrmMain(ui::App& app) : ui::Form(app, "frmMain") {
+FrmMain::FrmMain(ui::App& app) : ui::Form(app, "frmMain"), hand_(LoadAssetPicture("hand.png")) {
     SetScaleMode(ui::ScaleMode::Twips);
     SetBackColor(kWhite);
     SetBounds(gfx::Rect::FromSize(0, 0, 759, 569));
@@ -78,8 +67,11 @@ FrmMain::FrmMain(ui::App& app) : ui::Form(app, "frmMain") {
     CreateFrameImages();
 }
 
-FrmMain::~FrmMain() {
-    if (frmMain == this) frmMain = nullptr;
+FrmMain::~FrmMain() = default;
+
+void FrmMain::GiveHand(ui::Control& c) {
+    c.SetMouseIcon(hand_, kHandHotSpot);
+    c.SetMousePointer(ui::kPointerCustom);
 }
 
 void FrmMain::CreateBoardArea() {

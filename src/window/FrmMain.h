@@ -50,9 +50,10 @@ private:
     void CreateButtons();
     void CreateSidePanel();
     void CreateFrameImages();
-};
+    // The board's and the links' hand pointer.
+    void GiveHand(ui::Control& c);
 
-// The main window while it is loaded; nullptr before Main and after the end.
-extern FrmMain* frmMain;
+    std::shared_ptr<const gfx::Bitmap> hand_;
+};
 
 }  // namespace window

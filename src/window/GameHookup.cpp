@@ -1,12 +1,10 @@
 #include "window/GameHookup.h"
 
-#include "flow/GameWiring.h"
-#include "game/GameControls.h"
-#include "game/GameEnv.h"
-#include "platform/Platform.h"
+#include "game/GameWindow.h"
 #include "window/Frame.h"
 #include "window/FrmMain.h"
 #include "window/PictureStore.h"
+#include "window/Program.h"
 #include "window/SidePanel.h"
 #include "window/Startup.h"
 
@@ -14,10 +12,9 @@ namespace window {
 
 namespace {
 
-void FillGameControls(ui::App& app, const std::string& programFolder) {
-    FrmMain& f = *frmMain;
-    game::GameControls& c = game::gameControls;
-    c.app = &app;
+std::unique_ptr<game::GameWindow> MakeGameWindow(Program& p) {
+    FrmMain& f = *p.frmMain;
+    game::GameWindow::Controls c;
     c.frmMain = &f;
     c.Picture1 = f.Picture1;
     c.Picture3 = f.Picture3;
@@ -28,30 +25,26 @@ void FillGameControls(ui::App& app, const std::string& programFolder) {
     c.XPButton1 = f.XPButton1;
     c.XPButton2 = f.XPButton2;
     c.XPButton5 = f.XPButton5;
-    const PictureStore& store = Form2();
-    for (int i = 0; i < 50; ++i) c.tileFaces[i] = store.Picture1[i].get();
-    c.pausePicture = store.Picture3.get();
-    c.timeBar = store.Picture4.get();
-    c.banners[0] = store.Picture5[0].get();
-    c.banners[1] = store.Picture5[1].get();
-    c.programFolder = programFolder;
+    const PictureStore& store = *p.Form2;
+    game::GameWindow::Pictures pictures;
+    for (int i = 0; i < 50; ++i) pictures.tileFaces[i] = store.Picture1[i].get();
+    pictures.pausePicture = store.Picture3.get();
+    pictures.timeBar = store.Picture4.get();
+    pictures.banners[0] = store.Picture5[0].get();
+    pictures.banners[1] = store.Picture5[1].get();
+    return std::make_unique<game::GameWindow>(p.app, c, pictures, p.env.programFolder);
 }
 
 }  // namespace
 
-void HookUpMainWindow(ui::App& app, const std::string& programFolder) {
-    FillGameControls(app, programFolder);
-    flow::WireGameHandlers();
-    frmMain->XPButton6->Click = ConfirmExit;
-    WireFrameHandlers();
-    WireSidePanelHandlers();
-    frmMain->HelpRequested = ShowHelp;
-}
-
-void UnhookMainWindow() {
-    game::ResetGameControls();
-    // The seconds came from the App that is going away.
-    game::gameEnv.secondsOfMinute = nullptr;
+void HookUpMainWindow(Program& p) {
+    p.game = MakeGameWindow(p);
+    p.game->WireHandlers();
+    FrmMain& f = *p.frmMain;
+    f.XPButton6->Click = [&p] { ConfirmExit(p); };
+    WireFrameHandlers(p);
+    WireSidePanelHandlers(p);
+    f.HelpRequested = [&p] { ShowHelp(p); };
 }
 
 }  // namespace window

@@ -1,14 +1,11 @@
 #pragma once
-// Joins the main window to the game: hands the game its controls and pictures
-// and attaches every handler of the window.
-#include <string>
-
-namespace ui { class App; }
+// Joins the main window to the game: builds the game's view of the window
+// from its controls and the store's pictures, and attaches every handler.
 
 namespace window {
 
-void HookUpMainWindow(ui::App& app, const std::string& programFolder);
-// Takes the game's references to the window back (before the window goes).
-void UnhookMainWindow();
+struct Program;
+
+void HookUpMainWindow(Program& program);
 
 }  // namespace window

@@ -9,11 +9,7 @@
 
 namespace window {
 
-namespace {
-
-std::unique_ptr<PictureStore> store;
-
-std::unique_ptr<PictureStore> LoadStore() {
+std::unique_ptr<const PictureStore> LoadForm2() {
     auto s = std::make_unique<PictureStore>();
     char name[32];
     for (int f = 1; f <= 25; ++f) {
@@ -29,19 +25,10 @@ std::unique_ptr<PictureStore> LoadStore() {
     return s;
 }
 
-}  // namespace
-
 std::shared_ptr<const gfx::Bitmap> LoadAssetPicture(std::string_view name) {
     auto bytes = assets::Find(name);
     if (bytes.empty()) throw std::runtime_error("Kelvaro: the picture " + std::string(name) + " is missing");
     return std::make_shared<const gfx::Bitmap>(gfx::DecodePng(bytes.data(), bytes.size(), name));
 }
-
-const PictureStore& Form2() {
-    if (!store) store = LoadStore();
-    return *store;
-}
-
-void UnloadForm2() { store.reset(); }
 
 }  // namespace window

@@ -1,7 +1,7 @@
 #pragma once
 // The hidden picture store: tile faces, the pause picture, the time bar and the
-// banners, decoded from the pictures compiled into the program the first time
-// something reads them, and kept to the end. The link line is filled in its
+// banners, decoded from the pictures compiled into the program at start-up and
+// kept to the end. The link line is filled in its
 // colour directly, so its piece pictures are not loaded.
 #include <array>
 #include <memory>
@@ -18,11 +18,9 @@ struct PictureStore {
     std::array<std::shared_ptr<const gfx::Bitmap>, 2> Picture5;   // banners: game over, level cleared
 };
 
-// Form2: loaded on first use. Throws std::runtime_error naming a picture that is
-// missing or cannot be decoded.
-const PictureStore& Form2();
-// Drops the store so the next Form2() loads it afresh (tests).
-void UnloadForm2();
+// Decodes every picture of the store. Throws std::runtime_error naming a
+// picture that is missing or cannot be decoded.
+std::unique_ptr<const PictureStore> LoadForm2();
 
 // A picture compiled into the program, by its path below assets/.
 std::shared_ptr<const gfx::Bitmap> LoadAssetPicture(std::string_view name);

@@ -6,23 +6,23 @@
 #include "ui/MessageBox.h"
 #include "window/AppInfo.h"
 #include "window/FrmMain.h"
-#include "window/Startup.h"
+#include "window/Program.h"
 
 namespace window {
 
-void SetSidePanelTexts() {
-    frmMain->LbBR->SetCaption(kRightsNotice);
-    frmMain->XPButton3->SetCaption("官方网站");
+void SetSidePanelTexts(FrmMain& f) {
+    f.LbBR->SetCaption(kRightsNotice);
+    f.XPButton3->SetCaption("官方网站");
 }
 
-void OpenWebPage(const std::string& address) { frmMain->GetApp().Backend().OpenURL(address); }
+void OpenWebPage(FrmMain& f, const std::string& address) { f.GetApp().Backend().OpenURL(address); }
 
 std::string AboutText() {
     return std::string("经典的Vormelk游戏。\r\n\r\n详情请登陆软件官方网站 ") + kVendorHomePage + "/ ";
 }
 
-void ShowAbout() {
-    ui::MessageBox(frmMain->GetApp(), frmMain, AboutText(), ui::MsgButtons::Ok, ui::MsgIcon::Information, 0,
+void ShowAbout(FrmMain& f) {
+    ui::MessageBox(f.GetApp(), &f, AboutText(), ui::MsgButtons::Ok, ui::MsgIcon::Information, 0,
                    std::string("关于 ") + kAppTitle);
 }
 
@@ -43,13 +43,13 @@ std::string FileURL(const std::string& path) {
     return url;
 }
 
-void ShowHelp() { frmMain->GetApp().Backend().OpenURL(FileURL(HelpFile)); }
+void ShowHelp(Program& p) { p.app.Backend().OpenURL(FileURL(p.HelpFile)); }
 
-void WireSidePanelHandlers() {
-    FrmMain& f = *frmMain;
-    f.LbBR->Click = [] { OpenWebPage(kVendorHomePage); };
-    f.XPButton3->Click = [] { OpenWebPage(kProductPage); };
-    f.XPButton4->Click = ShowAbout;
+void WireSidePanelHandlers(Program& p) {
+    FrmMain& f = *p.frmMain;
+    f.LbBR->Click = [&f] { OpenWebPage(f, kVendorHomePage); };
+    f.XPButton3->Click = [&f] { OpenWebPage(f, kProductPage); };
+    f.XPButton4->Click = [&f] { ShowAbout(f); };
 }
 
 }  // namespace window

@@ -18,29 +18,20 @@
 #include "window/Frame.h"
 #include "window/FrmMain.h"
 #include "window/GameHookup.h"
+#include "window/Program.h"
 #include "window/PictureStore.h"
 #include "window/SidePanel.h"
 
 namespace window {
-
-int32_t MainX = 0;
-int32_t MainY = 0;
-std::string AppPath;
-std::string HelpFile;
-std::function<void()> EndNow;
 
 namespace {
 
 constexpr int kWindowWidthTwips = 11385;
 constexpr int kWindowHeightTwips = 8535;
 
-std::unique_ptr<FrmMain> mainForm;
-std::unique_ptr<platform::InstanceLock> instanceLock;
-std::unique_ptr<platform::SettingsStore> settings;
-
 // A stored coordinate that reads as a number, rounded halves to even.
-std::optional<int32_t> StoredTwips(const char* key) {
-    auto text = settings->Get(kSettingsSection, key);
+std::optional<int32_t> StoredTwips(platform::SettingsStore& settings, const char* key) {
+    auto text = settings.Get(kSettingsSection, key);
     if (!text) return std::nullopt;
     double v = 0;
     const char* first = text->data();
@@ -54,36 +45,37 @@ std::optional<int32_t> StoredTwips(const char* key) {
 }
 
 // A second instance ends here, before any window exists.
-bool Form_Initialize(const StartupEnv& env) {
-    instanceLock = std::make_unique<platform::InstanceLock>(env.lockPath, env.lockFallbacks);
-    if (!instanceLock->Acquire()) return false;
-    if (!instanceLock->Held())
+bool Form_Initialize(Program& p) {
+    p.instanceLock = std::make_unique<platform::InstanceLock>(p.env.lockPath, p.env.lockFallbacks);
+    if (!p.instanceLock->Acquire()) return false;
+    if (!p.instanceLock->Held())
         std::fprintf(stderr, "%s: no lock file could be opened (%s); running without the single-instance guard\n",
-                     kAppTitle, env.lockPath.c_str());
+                     kAppTitle, p.env.lockPath.c_str());
     return true;
 }
 
-void Form_Load(ui::App& app, const StartupEnv& env) {
-    AppPath = env.programFolder;
-    if (!AppPath.empty() && AppPath.back() == '/') AppPath.pop_back();
-    HelpFile = platform::ProgramPath(AppPath, kHelpFile);
+void Form_Load(Program& p) {
+    p.AppPath = p.env.programFolder;
+    if (!p.AppPath.empty() && p.AppPath.back() == '/') p.AppPath.pop_back();
+    p.HelpFile = platform::ProgramPath(p.AppPath, kHelpFile);
 
     // Centred on the screen at its magnified size; the position stays screen twips.
-    gfx::Point screen = app.Backend().ScreenSize();
-    const int scale = app.Backend().Scale();
-    MainX = (screen.x * 15 - kWindowWidthTwips * scale) / 2;
-    MainY = (screen.y * 15 - kWindowHeightTwips * scale) / 2;
-    MainX = StoredTwips(kKeyX).value_or(MainX);
-    MainY = StoredTwips(kKeyY).value_or(MainY);
+    gfx::Point screen = p.app.Backend().ScreenSize();
+    const int scale = p.app.Backend().Scale();
+    p.MainX = (screen.x * 15 - kWindowWidthTwips * scale) / 2;
+    p.MainY = (screen.y * 15 - kWindowHeightTwips * scale) / 2;
+    p.MainX = StoredTwips(*p.settings, kKeyX).value_or(p.MainX);
+    p.MainY = StoredTwips(*p.settings, kKeyY).value_or(p.MainY);
 
-    frmMain->SetCaption(WindowCaption());
-    SetSidePanelTexts();
-    frmMain->Show();
+    FrmMain& f = *p.frmMain;
+    f.SetCaption(WindowCaption());
+    SetSidePanelTexts(f);
+    f.Show();
 
-    frmMain->Picture3->PaintPicture(*Form2().Picture4, 0, 0, 450, 10);
+    f.Picture3->PaintPicture(*p.Form2->Picture4, 0, 0, 450, 10);
 
     game::InitGameState();
-    game::StartNewBoard();
+    game::StartNewBoard(*p.game);
 }
 
 }  // namespace
@@ -93,61 +85,53 @@ StartupEnv StartupEnv::ForUser() {
             platform::InstanceLock::FallbackPaths(kAppTitle), platform::ProgramFolder()};
 }
 
+Program::Program(platform::Backend& backend, StartupEnv startupEnv) : app(backend), env(std::move(startupEnv)) {}
+
 int32_t RoundToLong(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
 
-bool Main(ui::App& app, const StartupEnv& env) {
-    if (!Form_Initialize(env)) {
-        instanceLock.reset();
+bool Main(Program& p) {
+    if (!Form_Initialize(p)) {
+        p.instanceLock.reset();
         return false;
     }
-    app.SetTitle(kAppTitle);
-    if (env.settingsPath.empty())
+    p.app.SetTitle(kAppTitle);
+    if (p.env.settingsPath.empty())
         std::fprintf(stderr, "%s: no home folder; the window position will not be kept\n", kAppTitle);
-    SetUpDisplay(app);
-    settings = std::make_unique<platform::SettingsStore>(env.settingsPath);
-    mainForm = std::make_unique<FrmMain>(app);
-    frmMain = mainForm.get();
-    frmMain->ResizeEvent = Form_Resize;
-    frmMain->UnloadEvent = Form_Unload;
-    HookUpMainWindow(app, env.programFolder);
-    Form_Load(app, env);
+    SetUpDisplay(p.app);
+    p.settings = std::make_unique<platform::SettingsStore>(p.env.settingsPath);
+    if (!p.Form2) p.Form2 = LoadForm2();  // a store given beforehand is kept
+    p.frmMain = std::make_unique<FrmMain>(p.app);
+    p.frmMain->ResizeEvent = [&p] { Form_Resize(p); };
+    p.frmMain->UnloadEvent = [&p] { Form_Unload(p); };
+    HookUpMainWindow(p);
+    Form_Load(p);
     return true;
 }
 
-void Form_Unload() {
-    if (!frmMain || !settings) return;
+void Form_Unload(Program& p) {
+    if (!p.frmMain || !p.settings) return;
     // The actual position, in twips, in the shortest form that reads back the same.
     auto text = [](float twips) {
         char buf[32];
         auto [end, ec] = std::to_chars(buf, buf + sizeof buf, twips);
         return std::string(buf, ec == std::errc() ? end : buf);
     };
-    gfx::Rect r = frmMain->Bounds();
-    settings->Set(kSettingsSection, kKeyX, text(static_cast<float>(r.left * 15)));
-    settings->Set(kSettingsSection, kKeyY, text(static_cast<float>(r.top * 15)));
-    settings->Save();
+    gfx::Rect r = p.frmMain->Bounds();
+    p.settings->Set(kSettingsSection, kKeyX, text(static_cast<float>(r.left * 15)));
+    p.settings->Set(kSettingsSection, kKeyY, text(static_cast<float>(r.top * 15)));
+    p.settings->Save();
 }
 
-void ConfirmExit() {
-    if (!frmMain) return;
-    ui::App& app = frmMain->GetApp();
-    ui::MsgResult answer = ui::MessageBox(app, frmMain, "你确定要关闭并结束程序吗？", ui::MsgButtons::YesNo,
-                                          ui::MsgIcon::Question, 1, app.Title());
-    if (answer != ui::MsgResult::Yes || !frmMain) return;
-    frmMain->Timer1->SetEnabled(false);
-    frmMain->Timer2->SetEnabled(false);
-    frmMain->Unload();
-    app.Quit();
-    if (EndNow) EndNow();
-}
-
-void EndProgram() {
-    UnhookMainWindow();
-    frmMain = nullptr;
-    mainForm.reset();
-    settings.reset();
-    instanceLock.reset();
-    UnloadForm2();
+void ConfirmExit(Program& p) {
+    if (!p.frmMain) return;
+    ui::MsgResult answer = ui::MessageBox(p.app, p.frmMain.get(), "你确定要关闭并结束程序吗？", ui::MsgButtons::YesNo,
+                                          ui::MsgIcon::Question, 1, p.app.Title());
+    if (answer != ui::MsgResult::Yes || !p.frmMain) return;
+    p.frmMain->Timer1->SetEnabled(false);
+    p.frmMain->Timer2->SetEnabled(false);
+    p.frmMain->Unload();
+    p.app.Quit();
+    if (p.EndNow) p.EndNow();
 }
 
 }  // namespace window

@@ -2,7 +2,7 @@
 
 #include "flow/ControlButtons.h"
 #include "game/BoardDrawing.h"
-#include "game/GameFixture.h"
+#include "support/GameFixture.h"
 #include "game/Selection.h"
 
 namespace game::test {
@@ -14,7 +14,7 @@ class ConcurrencyTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        StartNewBoard();
+        StartNewBoard(W());
         ClearBoard();
         PutTile(3, 3, 2);
         PutTile(3, 4, 2);
@@ -22,10 +22,10 @@ protected:
         PutTile(8, 9, 5);
         PutTile(10, 12, 6);
         PutTile(10, 14, 6);
-        RedrawBoard();
+        RedrawBoard(W());
         gameState.rowA = 3;
         gameState.colA = 3;
-        gameEnv.onAcceptLink = [this] {
+        onAcceptLink = [this] {
             ++accepts;
             if (!gameState.removeOnLink) return;
             ++removals;
@@ -35,7 +35,7 @@ protected:
         backend.ClearRecords();
     }
     void RemoveFirstPair() {
-        Picture1_MouseDown(1, 0, 3 * 40 + 20, 2 * 40 + 20);  // press (3,4) after (3,3)
+        Picture1_MouseDown(W(), 1, 0, 3 * 40 + 20, 2 * 40 + 20);  // press (3,4) after (3,3)
         app->DoEvents();
     }
     void ExpectFirstPairOnly() {
@@ -63,7 +63,7 @@ TEST_F(ConcurrencyTest, BoardPressesDuringDisplayAreDropped) {
 
 TEST_F(ConcurrencyTest, RestartPauseHelpAndContinueAreRefused) {
     queue = [this] {
-        app->ScriptMessageBoxAnswer(ui::MsgResult::Yes);
+        boxes_.Answer(ui::MsgResult::Yes);
         QueueClickControl(xpButton1);
         QueueClickControl(xpButton2);
         QueueClickControl(xpButton5);
@@ -73,7 +73,7 @@ TEST_F(ConcurrencyTest, RestartPauseHelpAndContinueAreRefused) {
     };
     RemoveFirstPair();
     ExpectFirstPairOnly();
-    EXPECT_TRUE(app->MessageBoxLog().empty());
+    EXPECT_TRUE(boxes_.log.empty());
     EXPECT_FALSE(gameState.paused);
     EXPECT_EQ(gameState.hintsLeft, 10);
     EXPECT_EQ(CountTiles(), 4);  // no new board was dealt
@@ -102,7 +102,7 @@ TEST_F(ConcurrencyTest, HelpMoveDisplayAlsoGuarded) {
     gameState.timeLeft = 0;
     timer2->SetInterval(100);
     queue = [this] { QueueClickCell(8, 8); QueueClickCell(8, 9); QueueClickControl(xpButton5); };
-    flow::XPButton5_Click();
+    flow::XPButton5_Click(W());
     app->DoEvents();
     ExpectFirstPairOnly();
     EXPECT_EQ(gameState.hintsLeft, 9);

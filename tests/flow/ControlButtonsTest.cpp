@@ -4,7 +4,7 @@
 #include "flow/ControlButtons.h"
 #include "flow/Hints.h"
 #include "game/BoardDrawing.h"
-#include "game/GameFixture.h"
+#include "support/GameFixture.h"
 #include "ui/MessageBox.h"
 
 namespace game::test {
@@ -15,15 +15,15 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         seconds = 8;
-        StartNewBoard();
+        StartNewBoard(W());
         backend.ClearRecords();
     }
 };
 
 TEST_F(ControlButtonsTest, PauseHidesBoardAndResumeRedrawsUnhighlighted) {
-    PaintCell(5, 5, int16_t(gameState.board[5][5].face + 24));
+    PaintCell(W(), 5, 5, int16_t(gameState.board[5][5].face + 24));
     gameState.timeLeft = 120;
-    flow::XPButton2_Click();
+    flow::XPButton2_Click(W());
     EXPECT_TRUE(gameState.paused);
     EXPECT_EQ(xpButton2->Caption(), "开始");
     EXPECT_FALSE(timer2->Enabled());
@@ -33,9 +33,9 @@ TEST_F(ControlButtonsTest, PauseHidesBoardAndResumeRedrawsUnhighlighted) {
     EXPECT_EQ(Px(223, 200), kBoardWhite);
     EXPECT_EQ(CellColour(2, 2), kBoardWhite);
     EXPECT_EQ(Px(40, 100), kBoardWhite);  // no grid
-    flow::XPButton5_Click();  // refused while paused
+    flow::XPButton5_Click(W());  // refused while paused
     EXPECT_EQ(gameState.hintsLeft, 10);
-    flow::XPButton2_Click();
+    flow::XPButton2_Click(W());
     EXPECT_FALSE(gameState.paused);
     EXPECT_EQ(xpButton2->Caption(), "暂停");
     EXPECT_TRUE(timer2->Enabled());
@@ -47,19 +47,19 @@ TEST_F(ControlButtonsTest, PauseHidesBoardAndResumeRedrawsUnhighlighted) {
 TEST_F(ControlButtonsTest, RestartAsksAndKeepsLevel) {
     gameState.level = 5;
     gameState.timeLeft = 40;
-    app->ScriptMessageBoxAnswer(ui::MsgResult::No);
-    flow::XPButton1_Click();
+    boxes_.Answer(ui::MsgResult::No);
+    flow::XPButton1_Click(W());
     EXPECT_EQ(gameState.timeLeft, 40);
-    ASSERT_EQ(app->MessageBoxLog().size(), 1u);
-    const ui::MessageBoxRecord& box = app->MessageBoxLog()[0];
+    ASSERT_EQ(boxes_.log.size(), 1u);
+    const ui::MessageBoxRecord& box = boxes_.log[0];
     EXPECT_EQ(box.prompt, "你确定要重新载入游戏吗？");
     EXPECT_EQ(box.title, "Kelvaro");
     EXPECT_EQ(box.buttons, ui::MsgButtons::YesNo);
     EXPECT_EQ(box.icon, ui::MsgIcon::Question);
     EXPECT_EQ(box.defaultButton, 1);
-    flow::XPButton2_Click();  // paused before the restart
-    app->ScriptMessageBoxAnswer(ui::MsgResult::Yes);
-    flow::XPButton1_Click();
+    flow::XPButton2_Click(W());  // paused before the restart
+    boxes_.Answer(ui::MsgResult::Yes);
+    flow::XPButton1_Click(W());
     EXPECT_EQ(gameState.level, 5);
     EXPECT_EQ(gameState.hintsLeft, 6);
     EXPECT_EQ(gameState.timeLeft, 150);
@@ -71,18 +71,18 @@ TEST_F(ControlButtonsTest, RestartAsksAndKeepsLevel) {
 
 TEST_F(ControlButtonsTest, PauseAfterTimeUpOnlyPlaysSound) {
     gameState.timeLeft = 0;
-    flow::ClockTick();
+    flow::ClockTick(W());
     backend.ClearRecords();
-    flow::XPButton2_Click();
+    flow::XPButton2_Click(W());
     EXPECT_FALSE(gameState.paused);
-    EXPECT_EQ(xpButton2->Caption(), "");
+    EXPECT_EQ(xpButton2->Caption(), "暂停");  // not turned to "开始"
     EXPECT_EQ(backend.Sounds(), (std::vector<std::string>{"/opt/kelvaro/hit.wav"}));
     EXPECT_EQ(Px(300, 230), kBannerColour[0]);
 }
 
 TEST_F(ControlButtonsTest, HintButtonAtZeroStaysEnabledAndFocused) {
     gameState.hintsLeft = 0;
-    flow::XPButton5_Click();
+    flow::XPButton5_Click(W());
     EXPECT_TRUE(xpButton5->Enabled());
     EXPECT_TRUE(xpButton5->HasFocus());
     EXPECT_EQ(CountTiles(), 140);
@@ -90,7 +90,7 @@ TEST_F(ControlButtonsTest, HintButtonAtZeroStaysEnabledAndFocused) {
 }
 
 TEST_F(ControlButtonsTest, HelpMoveRemovesPairAndRewritesCaption) {
-    flow::XPButton5_Click();
+    flow::XPButton5_Click(W());
     EXPECT_EQ(CountTiles(), 138);
     EXPECT_EQ(xpButton5->Caption(), "求助 9");
     EXPECT_EQ(backend.Sounds(), (std::vector<std::string>{"/opt/kelvaro/and.wav"}));
@@ -101,8 +101,8 @@ TEST_F(ControlButtonsTest, HelpMoveRemovingLastPairKeepsBanner) {
     PutTile(6, 6, 4);
     PutTile(6, 9, 4);
     gameState.pairsRemoved = 69;
-    RedrawBoard();
-    flow::XPButton5_Click();
+    RedrawBoard(W());
+    flow::XPButton5_Click(W());
     EXPECT_TRUE(gameState.boardFinished);
     EXPECT_EQ(gameState.hintsLeft, 9);
     EXPECT_EQ(xpButton5->Caption(), "求助 9");

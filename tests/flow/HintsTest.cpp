@@ -4,7 +4,7 @@
 
 #include "flow/Hints.h"
 #include "flow/Levels.h"
-#include "game/BoardFixture.h"
+#include "support/GameFixture.h"
 #include "game/Deal.h"
 
 namespace game::test {
@@ -42,15 +42,15 @@ TEST_F(HintsTest, LevelTable) {
     const int intervals[12] = {2500, 2000, 1750, 1500, 1250, 1000, 750, 500, 400, 300, 200, 100};
     const int hints[12] = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 0};
     for (int16_t level = 1; level <= 12; ++level) {
-        flow::ApplyLevelSettings(level);
+        flow::ApplyLevelSettings(W(), level);
         EXPECT_EQ(gameState.hintsLeft, hints[level - 1]);
         EXPECT_EQ(flow::kLevelTable[level - 1].interval, intervals[level - 1]);
         EXPECT_EQ(std::string(flow::kLevelTable[level - 1].caption), std::to_string(level));
     }
     gameState.hintsLeft = 4;
-    flow::ApplyLevelSettings(0);
+    flow::ApplyLevelSettings(W(), 0);
     EXPECT_EQ(gameState.hintsLeft, 4);
-    flow::ApplyLevelSettings(13);
+    flow::ApplyLevelSettings(W(), 13);
     EXPECT_EQ(gameState.hintsLeft, 4);
 }
 
@@ -62,7 +62,7 @@ TEST_F(HintsTest, HelpMoveRemovesFirstPairInScanOrder) {
     PutTile(8, 4, 7);
     PutTile(8, 6, 7);
     StartRunning(3);
-    flow::UseHint();
+    flow::UseHint(W());
     EXPECT_EQ(removals, 1);
     EXPECT_EQ(gameState.board[3][10].state, 0);
     EXPECT_EQ(gameState.board[3][2].state, 0);
@@ -83,14 +83,14 @@ TEST_F(HintsTest, HelpMoveRefusedWhenNotPlaying) {
     PutTile(3, 3, 2);
     PutTile(3, 4, 2);
     StartRunning(0);
-    flow::UseHint();
+    flow::UseHint(W());
     gameState.hintsLeft = 2;
     gameState.paused = true;
-    flow::UseHint();
+    flow::UseHint(W());
     gameState.paused = false;
     gameState.gameRunning = false;
     gameState.boardFinished = true;
-    flow::UseHint();
+    flow::UseHint(W());
     EXPECT_EQ(accepts, 0);
     EXPECT_EQ(CountTiles(), 2);
     EXPECT_EQ(gameState.hintsLeft, 2);
@@ -101,7 +101,7 @@ TEST_F(HintsTest, HelpMoveOnDeadBoardIsChargedAndReshuffles) {
     LayDeadBoard();
     auto before = FaceCounts();
     StartRunning(5);
-    flow::UseHint();
+    flow::UseHint(W());
     EXPECT_EQ(accepts, 0);
     EXPECT_EQ(gameState.hintsLeft, 4);
     EXPECT_EQ(gameState.pairsRemoved, 0);
@@ -126,11 +126,11 @@ TEST_F(HintsTest, ReshuffleHandsOutFacesInAscendingOrder) {
     PutTile(6, 9, 3);
     PutTile(10, 2, 7);
     PutTile(2, 15, 3);
-    uint32_t state = gameEnv.randomState;
+    uint32_t state = gameState.randomState;
     int16_t order[kFieldCells + 1];
-    MakePermutation(order);
-    gameEnv.randomState = state;
-    flow::ReshuffleBoard();
+    MakePermutation(W(), order);
+    gameState.randomState = state;
+    flow::ReshuffleBoard(W());
     const int16_t expected[4] = {3, 3, 7, 7};
     for (int k = 1; k <= 4; ++k) {
         const BoardCell& cell = gameState.board[PositionRow(order[k])][PositionCol(order[k])];
@@ -155,7 +155,7 @@ TEST_F(HintsTest, DeadBoardCheckRestoresSelectionWhenAMoveExists) {
     PutTile(7, 12, 9);
     PutTile(3, 3, 1);
     SetPair(3, 3, 11, 15);
-    flow::CheckDeadBoard();
+    flow::CheckDeadBoard(W());
     EXPECT_TRUE(gameState.linkFound);
     EXPECT_TRUE(gameState.removeOnLink);
     EXPECT_EQ(gameState.rowA, 3);
@@ -173,7 +173,7 @@ TEST_F(HintsTest, ClickAfterReshufflePairsNothingAndClearsTheSelection) {
     auto before = FaceCounts();
     StartRunning(3);
     SetPair(5, 5, 8, 8);  // the press on (5,5) after (8,8)
-    FindLink(5, 5, 1);
+    FindLink(W(), 5, 5, 1);
     EXPECT_EQ(accepts, 0);
     // The pressed cell may now hold another tile: nothing stays selected.
     EXPECT_EQ(gameState.rowA, 1);
@@ -191,7 +191,7 @@ TEST_F(HintsTest, HelpMoveReshuffleLeavesNothingSelected) {
     seconds = 23;
     LayDeadBoard();
     StartRunning(5);
-    flow::UseHint();
+    flow::UseHint(W());
     EXPECT_EQ(gameState.rowA, 1);
     EXPECT_EQ(gameState.colA, 1);
     EXPECT_EQ(gameState.rowB, 1);
@@ -200,7 +200,7 @@ TEST_F(HintsTest, HelpMoveReshuffleLeavesNothingSelected) {
     ASSERT_EQ(gameState.board[8][13].face, 9);
     // The press on (8, 13), as the board's press handler makes it.
     SetPair(8, 13, gameState.rowA, gameState.colA);
-    FindLink(8, 13, 1);
+    FindLink(W(), 8, 13, 1);
     EXPECT_EQ(removals, 0);
     EXPECT_EQ(CountTiles(), 10);
     EXPECT_EQ(gameState.pairsRemoved, 0);
@@ -209,12 +209,12 @@ TEST_F(HintsTest, HelpMoveReshuffleLeavesNothingSelected) {
 TEST_F(HintsTest, EveryPairClearedByHelpMovesCountsOnce) {
     seconds = 12;
     ClearBoard();
-    DealTiles();
+    DealTiles(W());
     StartRunning(100);
     gameState.level = 3;
     int moves = 0;
     while (gameState.gameRunning && moves < 500) {
-        flow::UseHint();
+        flow::UseHint(W());
         ++moves;
     }
     EXPECT_FALSE(gameState.gameRunning);

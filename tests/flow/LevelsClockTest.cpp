@@ -3,7 +3,7 @@
 #include "flow/Clock.h"
 #include "flow/Levels.h"
 #include "game/BoardDrawing.h"
-#include "game/GameFixture.h"
+#include "support/GameFixture.h"
 
 namespace game::test {
 namespace {
@@ -11,25 +11,25 @@ namespace {
 using LevelsClockTest = GameTest;
 
 TEST_F(LevelsClockTest, LevelSettingsReachTheControls) {
-    flow::ApplyLevelSettings(9);
+    flow::ApplyLevelSettings(W(), 9);
     EXPECT_EQ(label3->Caption(), "9");
     EXPECT_EQ(timer2->Interval(), 400);
     EXPECT_EQ(xpButton5->Caption(), "求助 2");
-    flow::ApplyLevelSettings(11);
+    flow::ApplyLevelSettings(W(), 11);
     EXPECT_EQ(xpButton5->Caption(), "求助 0");
-    flow::ApplyLevelSettings(0);  // out of range: only the caption is rewritten
+    flow::ApplyLevelSettings(W(), 0);  // out of range: only the caption is rewritten
     EXPECT_EQ(label3->Caption(), "11");
     EXPECT_EQ(timer2->Interval(), 200);
 }
 
 TEST_F(LevelsClockTest, BarPositions) {
-    flow::PaintTimeBar(100);
+    flow::PaintTimeBar(W(), 100);
     EXPECT_EQ(BarLength(), 300);
     EXPECT_EQ(BarPx(299), kBarRed);
     EXPECT_EQ(BarPx(300), kBoardWhite);
     gameState.timeLeft = 1;
     gameState.gameRunning = true;
-    flow::ClockTick();
+    flow::ClockTick(W());
     EXPECT_EQ(gameState.timeLeft, 0);
     EXPECT_EQ(BarLength(), 1);
     EXPECT_EQ(BarPx(0), kBarRed);
@@ -37,7 +37,7 @@ TEST_F(LevelsClockTest, BarPositions) {
 
 TEST_F(LevelsClockTest, LevelTwelveEndsFifteenPointOneSecondsAfterDeal) {
     gameState.level = 12;
-    StartNewBoard();
+    StartNewBoard(W());
     app->RunFor(15099);
     EXPECT_TRUE(gameState.gameRunning);
     EXPECT_EQ(gameState.timeLeft, 0);
@@ -51,10 +51,10 @@ TEST_F(LevelsClockTest, LevelTwelveEndsFifteenPointOneSecondsAfterDeal) {
 
 TEST_F(LevelsClockTest, TimeUpShowsBannerLabelAndSound) {
     gameState.level = 4;
-    StartNewBoard();
+    StartNewBoard(W());
     backend.ClearRecords();
     gameState.timeLeft = 0;
-    flow::ClockTick();
+    flow::ClockTick(W());
     EXPECT_EQ(Px(140, 220), kBannerColour[0]);
     EXPECT_EQ(Px(499, 259), kBannerColour[0]);
     EXPECT_EQ(Px(500, 259), kBoardWhite);
@@ -68,7 +68,7 @@ TEST_F(LevelsClockTest, TimeUpShowsBannerLabelAndSound) {
     EXPECT_EQ(backend.Sounds(), (std::vector<std::string>{"/opt/kelvaro/gameover.wav"}));
     EXPECT_EQ(gameState.level, 4);
     // Continue: same level, full clock and hint budget.
-    flow::Label4_Click();
+    flow::Label4_Click(W());
     EXPECT_EQ(gameState.level, 4);
     EXPECT_EQ(gameState.timeLeft, 150);
     EXPECT_EQ(gameState.hintsLeft, 7);
@@ -78,17 +78,17 @@ TEST_F(LevelsClockTest, TimeUpShowsBannerLabelAndSound) {
 
 TEST_F(LevelsClockTest, LastPairClearsLevelTwelveAndKeepsBar) {
     gameState.level = 12;
-    StartNewBoard();
+    StartNewBoard(W());
     gameState.timeLeft = 100;
-    flow::PaintTimeBar(100);
+    flow::PaintTimeBar(W(), 100);
     ClearBoard();
     PutTile(5, 5, 8);
     PutTile(5, 6, 8);
     gameState.pairsRemoved = 69;
-    RedrawBoard();
+    RedrawBoard(W());
     backend.ClearRecords();
     SetPair(5, 5, 5, 6);
-    FindLink(5, 5, 1);
+    FindLink(W(), 5, 5, 1);
     EXPECT_EQ(gameState.pairsRemoved, 70);
     EXPECT_TRUE(gameState.boardFinished);
     EXPECT_EQ(gameState.level, 12);
@@ -99,20 +99,20 @@ TEST_F(LevelsClockTest, LastPairClearsLevelTwelveAndKeepsBar) {
     EXPECT_EQ(BarLength(), 291);
     EXPECT_FALSE(timer2->Enabled());
     EXPECT_EQ(backend.Sounds(), (std::vector<std::string>{"/opt/kelvaro/and.wav", "/opt/kelvaro/gamewin.wav"}));
-    flow::Label4_Click();
+    flow::Label4_Click(W());
     EXPECT_EQ(timer2->Interval(), 100);
     EXPECT_EQ(gameState.hintsLeft, 0);
 }
 
 TEST_F(LevelsClockTest, BonusCappedAtFullTime) {
-    StartNewBoard();
+    StartNewBoard(W());
     ClearBoard();
     PutTile(3, 3, 2);
     PutTile(3, 4, 2);
     PutTile(8, 8, 5);
     PutTile(8, 9, 5);
     SetPair(3, 3, 3, 4);
-    FindLink(3, 3, 1);
+    FindLink(W(), 3, 3, 1);
     EXPECT_EQ(gameState.timeLeft, 150);
     EXPECT_EQ(BarLength(), 450);
 }

@@ -2,7 +2,7 @@
 
 #include "flow/LinkLine.h"
 #include "game/BoardDrawing.h"
-#include "game/GameFixture.h"
+#include "support/GameFixture.h"
 
 namespace game::test {
 namespace {
@@ -39,16 +39,16 @@ TEST_F(LinkLineTest, NeighboursAndLeftUpEntries) {
 }
 
 TEST_F(LinkLineTest, ShowLinkPaintsLineAndWaitsTwoTicks) {
-    StartNewBoard();
+    StartNewBoard(W());
     FillField(9);
     PutTile(2, 3, 5);
     PutTile(2, 6, 5);
-    RedrawBoard();
-    PaintCell(2, 3, 5 + 24);  // A highlighted by its press
+    RedrawBoard(W());
+    PaintCell(W(), 2, 3, 5 + 24);  // A highlighted by its press
     SetPair(2, 3, 2, 6);
     LoadPath({{2, 3, kUp, 0, 0}, {1, 3, kRight, 0, 0}, {1, 4, kRight, 0, 0}, {1, 5, kRight, 0, 0}, {1, 6, kDown, 0, 0}});
     uint64_t start = app->Now();
-    flow::ShowLink();
+    flow::ShowLink(W());
     EXPECT_EQ(app->Now() - start, 400u);
     EXPECT_EQ(gameState.tickCount, 2);
     EXPECT_FALSE(timer1->Enabled());

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "support/MessageBoxScript.h"
 #include "gallery/FrmButtons.h"
 #include "gallery/LayoutFile.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -17,10 +18,12 @@ struct Gallery {
     platform::HeadlessBackend backend;
     ui::App app{backend};
     FrmButtons form{app, BuiltInLayout()};
+    kelvaro_test::MessageBoxScript boxes;
 
     Gallery() {
         app.SetTitle(FrmButtons::kTitle);
-        app.messageBoxHook = [](const ui::MessageBoxRecord&) { return ui::MsgResult::Ok; };
+        app.SetObserver(&boxes);
+        boxes.hook = [](const ui::MessageBoxRecord&) { return ui::MsgResult::Ok; };
         form.Show();
         app.DoEvents();
     }
@@ -36,7 +39,7 @@ struct Gallery {
     }
     std::vector<std::pair<std::string, std::string>> Messages() const {
         std::vector<std::pair<std::string, std::string>> out;
-        for (const auto& m : app.MessageBoxLog()) {
+        for (const auto& m : boxes.log) {
             EXPECT_EQ(m.icon, ui::MsgIcon::Information);
             out.emplace_back(m.prompt, m.title);
         }
@@ -52,8 +55,8 @@ TEST(Gallery, SaveWritesTheLayoutThatLoadsBackIdentically) {
     auto dir = std::filesystem::temp_directory_path() / ("kelvaro-gallery-" + std::to_string(::getpid()));
     g.form.savePath = (dir / "cfg" / "buttons.frm").string();
     g.Click("cmdSave");
-    ASSERT_EQ(g.app.MessageBoxLog().size(), 1u);
-    EXPECT_EQ(g.app.MessageBoxLog()[0].prompt, "The layout was saved to\n" + g.form.savePath);
+    ASSERT_EQ(g.boxes.log.size(), 1u);
+    EXPECT_EQ(g.boxes.log[0].prompt, "The layout was saved to\n" + g.form.savePath);
 
     std::string saved = ReadLayoutFile(g.form.savePath);
     EXPECT_EQ(saved, g.form.SaveText());

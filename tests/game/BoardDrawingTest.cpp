@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "GameFixture.h"
+#include "support/GameFixture.h"
 #include "game/BoardDrawing.h"
 #include "flow/ControlButtons.h"
 
@@ -10,16 +10,16 @@ namespace {
 using BoardDrawingTest = GameTest;
 
 TEST_F(BoardDrawingTest, PaintCellStretchesToFullCell) {
-    PaintCell(3, 4, 6);  // face 7
+    PaintCell(W(), 3, 4, 6);  // face 7
     EXPECT_EQ(Px(120, 80), FaceColour(7));
     EXPECT_EQ(Px(159, 119), FaceColour(7));  // a 39-pixel copy would leave this pixel white
     EXPECT_EQ(Px(160, 120), kBoardWhite);
-    PaintCell(3, 4, 31);  // face 7 highlighted
+    PaintCell(W(), 3, 4, 31);  // face 7 highlighted
     EXPECT_EQ(Px(140, 100), HighlightColour(7));
 }
 
 TEST_F(BoardDrawingTest, GridOutlinesFieldCellsOnly) {
-    RedrawBoard();
+    RedrawBoard(W());
     for (int y = 40; y <= 440; y += 40) {
         EXPECT_EQ(Px(300, y), 0u) << "horizontal line y=" << y;
         EXPECT_EQ(Px(599, y), 0u);
@@ -38,23 +38,23 @@ TEST_F(BoardDrawingTest, GridOutlinesFieldCellsOnly) {
 }
 
 TEST_F(BoardDrawingTest, RedrawShowsNoHighlight) {
-    StartNewBoard();
+    StartNewBoard(W());
     int16_t face = gameState.board[4][4].face;
-    PaintCell(4, 4, int16_t(face + 24));
+    PaintCell(W(), 4, 4, int16_t(face + 24));
     gameState.board[6][6].state = 0;
-    RedrawBoard();
+    RedrawBoard(W());
     EXPECT_EQ(CellColour(4, 4), FaceColour(face));
     EXPECT_EQ(CellColour(6, 6), kBoardWhite);
     EXPECT_EQ(CellColour(1, 1), kBorderGreen);
 }
 
 TEST_F(BoardDrawingTest, StartNewBoardCoversPausePictureAndHidesLabel4) {
-    StartNewBoard();
-    flow::TogglePause();
+    StartNewBoard(W());
+    flow::TogglePause(W());
     EXPECT_EQ(Px(320, 240), kPauseColour);
     label4->SetVisible(true);
     label4->SetEnabled(true);
-    StartNewBoard();
+    StartNewBoard(W());
     for (int16_t r = 2; r <= 11; ++r)
         for (int16_t c = 2; c <= 15; ++c) ASSERT_EQ(CellColour(r, c), FaceColour(gameState.board[r][c].face));
     EXPECT_EQ(Px(320, 240), 0u);  // grid crossing

@@ -4,7 +4,7 @@
 #include <array>
 #include <set>
 
-#include "BoardFixture.h"
+#include "support/GameFixture.h"
 #include "game/Deal.h"
 #include "game/Random.h"
 
@@ -16,40 +16,40 @@ using DealTest = BoardTest;
 
 TEST_F(RandomTest, EdgeDrawsWithSaltZeroGiveLo) {
     float r = 0.0f;
-    gameEnv.randomDraw = [&] { return r; };
-    EXPECT_EQ(RandomBetween(25, 1, 0), 1);
-    EXPECT_EQ(RandomBetween(30, 1, 0), 1);
+    randomDraw = [&] { return r; };
+    EXPECT_EQ(RandomBetween(W(), 25, 1, 0), 1);
+    EXPECT_EQ(RandomBetween(W(), 30, 1, 0), 1);
     r = 16777215.0f / 16777216.0f;  // just below 1
-    EXPECT_EQ(RandomBetween(25, 1, 0), 1);
-    EXPECT_EQ(RandomBetween(5, 1, 0), 1);
-    EXPECT_EQ(RandomBetween(10, 1, 0), 1);
+    EXPECT_EQ(RandomBetween(W(), 25, 1, 0), 1);
+    EXPECT_EQ(RandomBetween(W(), 5, 1, 0), 1);
+    EXPECT_EQ(RandomBetween(W(), 10, 1, 0), 1);
 }
 
 TEST_F(RandomTest, RoundingHalvesToEvenAndSaltShifts) {
     float r = 0.5f;
-    gameEnv.randomDraw = [&] { return r; };
-    EXPECT_EQ(RandomBetween(5, 1, 0), 3);   // 2.5 -> 2 -> 3
-    EXPECT_EQ(RandomBetween(5, 1, 1), 5);   // 3.5 -> 4 -> 5
-    EXPECT_EQ(RandomBetween(5, 1, 59), 3);  // 61.5 -> 62 -> 2 + 1
+    randomDraw = [&] { return r; };
+    EXPECT_EQ(RandomBetween(W(), 5, 1, 0), 3);   // 2.5 -> 2 -> 3
+    EXPECT_EQ(RandomBetween(W(), 5, 1, 1), 5);   // 3.5 -> 4 -> 5
+    EXPECT_EQ(RandomBetween(W(), 5, 1, 59), 3);  // 61.5 -> 62 -> 2 + 1
 }
 
 TEST_F(RandomTest, GeneratorStaysBelowOneAndRepeatsFromStart) {
     std::array<float, 8> first{};
-    for (float& v : first) v = NextRandom();
+    for (float& v : first) v = NextRandom(W());
     for (int i = 0; i < 200000; ++i) {
-        float v = NextRandom();
+        float v = NextRandom(W());
         ASSERT_GE(v, 0.0f);
         ASSERT_LT(v, 1.0f);
     }
-    ResetGameEnv();
-    for (float v : first) EXPECT_EQ(NextRandom(), v);
+    gameState.randomState = kRandomStart;
+    for (float v : first) EXPECT_EQ(NextRandom(W()), v);
 }
 
 TEST_F(RandomTest, EveryValueReachableForEverySalt) {
     for (int16_t salt = 0; salt < 60; ++salt) {
         std::set<int> seen;
         for (int i = 0; i < 2000 && seen.size() < 25; ++i) {
-            int v = RandomBetween(25, 1, salt);
+            int v = RandomBetween(W(), 25, 1, salt);
             ASSERT_GE(v, 1);
             ASSERT_LE(v, 25);
             seen.insert(v);
@@ -60,9 +60,9 @@ TEST_F(RandomTest, EveryValueReachableForEverySalt) {
 
 TEST_F(RandomTest, SaltReadAtEveryDraw) {
     int reads = 0;
-    gameEnv.secondsOfMinute = [&] { ++reads; return 7; };
+    backend.secondsOfMinute = [&] { ++reads; return 7; };
     int16_t order[kFieldCells + 1];
-    MakePermutation(order);
+    MakePermutation(W(), order);
     EXPECT_EQ(reads, 141);
 }
 
@@ -81,7 +81,7 @@ TEST_F(DealTest, PermutationIsAPermutationStartingTwoToEleven) {
     for (int run = 0; run < 300; ++run) {
         seconds = run % 60;
         int16_t order[kFieldCells + 1];
-        MakePermutation(order);
+        MakePermutation(W(), order);
         std::vector<int16_t> v(order + 1, order + kFieldCells + 1);
         EXPECT_GE(v[0], 2);
         EXPECT_LE(v[0], 11);
@@ -94,7 +94,7 @@ TEST_F(DealTest, FaceCountsOverManySalts) {
     for (int run = 0; run < 240; ++run) {
         seconds = (run * 7) % 60;
         ClearBoard();
-        DealTiles();
+        DealTiles(W());
         std::array<int, 26> count{};
         for (int16_t r = 1; r <= kRows; ++r) {
             for (int16_t c = 1; c <= kCols; ++c) {
@@ -132,13 +132,13 @@ TEST_F(DealTest, FaceCountsOverManySalts) {
 
 TEST_F(DealTest, SameSecondsGiveSameBoard) {
     seconds = 17;
-    DealTiles();
+    DealTiles(W());
     Board first;
     std::copy(&gameState.board[0][0], &gameState.board[0][0] + sizeof(Board) / sizeof(BoardCell), &first[0][0]);
-    ResetGameEnv();
-    gameEnv.secondsOfMinute = [] { return 17; };
+    gameState.randomState = kRandomStart;
+    backend.secondsOfMinute = [] { return 17; };
     ClearBoard();
-    DealTiles();
+    DealTiles(W());
     for (int16_t r = 2; r <= 11; ++r)
         for (int16_t c = 2; c <= 15; ++c) EXPECT_EQ(gameState.board[r][c].face, first[r][c].face);
 }
@@ -151,7 +151,7 @@ TEST_F(DealTest, DealBoardResetsCountersButNotSelection) {
     gameState.level = 5;
     SetPair(4, 4, 6, 6);
     gameState.paused = true;
-    DealBoard();
+    DealBoard(W());
     EXPECT_EQ(gameState.timeLeft, 150);
     EXPECT_EQ(gameState.pairsRemoved, 0);
     EXPECT_TRUE(gameState.gameRunning);

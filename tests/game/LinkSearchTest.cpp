@@ -4,7 +4,7 @@
 #include <deque>
 #include <random>
 
-#include "BoardFixture.h"
+#include "support/GameFixture.h"
 #include "game/LinkSearch.h"
 
 namespace game::test {
@@ -29,7 +29,7 @@ TEST_F(LinkSearchTest, StackPrimitives) {
     PushStep(2, 2, kRight, 0, 0);
     PushStep(2, 2, kDown, 0, 0);
     EXPECT_EQ(gameState.pathNext, 3);
-    PopStep();
+    PopStep(W());
     EXPECT_EQ(gameState.popped.dir, kDown);
     EXPECT_EQ(gameState.pathNext, 2);
     EXPECT_EQ(fatalCount, 0);
@@ -37,7 +37,7 @@ TEST_F(LinkSearchTest, StackPrimitives) {
 
 TEST_F(LinkSearchTest, PopOnEmptyStackIsFatal) {
     ResetSearch();
-    PopStep();
+    PopStep(W());
     EXPECT_EQ(fatalCount, 1);
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "GameFixture.h"
+#include "support/GameFixture.h"
 #include "game/BoardDrawing.h"
 #include "game/Selection.h"
 
@@ -12,10 +12,10 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         seconds = 30;
-        StartNewBoard();
+        StartNewBoard(W());
         // Known faces on the top row; the deal's faces elsewhere.
         for (int16_t c = 2; c <= 15; ++c) gameState.board[2][c].face = int16_t(c <= 8 ? 20 + c % 3 : 1 + c);
-        RedrawBoard();
+        RedrawBoard(W());
         backend.ClearRecords();
     }
     size_t HitCount() const {
@@ -86,24 +86,24 @@ TEST_F(SelectionTest, IgnoredPresses) {
     EXPECT_TRUE(backend.Sounds().empty());
     EXPECT_EQ(gameState.rowA, 2);
     gameState.boardFinished = true;
-    Picture1_MouseDown(1, 0, 200, 200);
+    Picture1_MouseDown(W(), 1, 0, 200, 200);
     EXPECT_EQ(gameState.rowA, 2);
     EXPECT_TRUE(backend.Sounds().empty());
 }
 
 TEST_F(SelectionTest, PointerShapes) {
     picture1->SetMousePointer(5);
-    Picture1_MouseMove(0, 0, 100, 100);  // tile
+    Picture1_MouseMove(W(), 0, 0, 100, 100);  // tile
     EXPECT_EQ(picture1->MousePointer(), kPointerCustom);
-    Picture1_MouseMove(0, 0, 10, 100);   // left ring column
+    Picture1_MouseMove(W(), 0, 0, 10, 100);   // left ring column
     EXPECT_EQ(picture1->MousePointer(), kPointerDefault);
     gameState.board[5][5].state = 0;
-    Picture1_MouseMove(0, 0, 180, 180);  // empty cell: unchanged
+    Picture1_MouseMove(W(), 0, 0, 180, 180);  // empty cell: unchanged
     EXPECT_EQ(picture1->MousePointer(), kPointerDefault);
-    Picture1_MouseMove(0, 0, 100, 100);
-    Picture1_MouseMove(0, 0, 620, 100);  // right ring column counts as inside
+    Picture1_MouseMove(W(), 0, 0, 100, 100);
+    Picture1_MouseMove(W(), 0, 0, 620, 100);  // right ring column counts as inside
     EXPECT_EQ(picture1->MousePointer(), kPointerCustom);
-    Picture1_MouseMove(0, 0, 100, 460);  // bottom ring row
+    Picture1_MouseMove(W(), 0, 0, 100, 460);  // bottom ring row
     EXPECT_EQ(picture1->MousePointer(), kPointerDefault);
 }
 

@@ -9,12 +9,14 @@
 #include <random>
 #include <vector>
 
-#include "game/GameEnv.h"
+#include "game/GameObserver.h"
+#include "game/GameWindow.h"
 #include "game/GameState.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "ui/App.h"
 #include "ui/Form.h"
 #include "window/FrmMain.h"
+#include "window/Program.h"
 #include "window/Startup.h"
 
 namespace kelvaro_monkey {
@@ -28,7 +30,7 @@ using platform::WindowId;
 constexpr int kBoardLeft = 4 + 8;
 constexpr int kBoardTop = 32 + 24;
 
-class Monkey {
+class Monkey : public game::GameObserver {
 public:
     Monkey(uint64_t seed, uint64_t events) : rng_(seed), limit_(events) {
         char pattern[] = "/tmp/kelvaro-monkey-XXXXXX";
@@ -59,27 +61,27 @@ public:
 private:
     void Start() {
         game::ResetGameState();
-        game::ResetGameEnv();
-        game::gameEnv.onAcceptLink = [this] {
-            // A second acceptance inside the first would count pairs twice.
-            if (game::gameState.accepting) Fail("a link was accepted during another acceptance");
-            if (game::gameState.removeOnLink) ++result_.pairs;
-        };
-        app_ = std::make_unique<ui::App>(backend_);
-        if (!window::Main(*app_, env_)) Fail("the program did not start");
-        main_ = window::frmMain ? window::frmMain->Window() : 0;
+        program_ = std::make_unique<window::Program>(backend_, env_);
+        app_ = &program_->app;
+        if (!window::Main(*program_)) Fail("the program did not start");
+        if (program_->game) program_->game->observer = this;
+        main_ = program_->frmMain ? program_->frmMain->Window() : 0;
+    }
+    void LinkAccepted() override {
+        // A second acceptance inside the first would count pairs twice.
+        if (game::gameState.accepting) Fail("a link was accepted during another acceptance");
+        if (game::gameState.removeOnLink) ++result_.pairs;
     }
     void Stop() {
         if (!app_) return;
-        window::EndProgram();
-        app_.reset();
-        game::ResetGameEnv();
+        program_.reset();
+        app_ = nullptr;
         backend_.ClearEvents();
         backend_.ForgetDestroyedWindows();
         main_ = 0;
     }
     bool Ended() const {
-        return app_ && (app_->QuitRequested() || !window::frmMain || !window::frmMain->IsLoaded());
+        return app_ && (app_->QuitRequested() || !program_->frmMain || !program_->frmMain->IsLoaded());
     }
 
     void Fail(const std::string& what) {
@@ -331,7 +333,8 @@ private:
     std::string dir_;
     window::StartupEnv env_;
     platform::HeadlessBackend backend_;
-    std::unique_ptr<ui::App> app_;
+    std::unique_ptr<window::Program> program_;
+    ui::App* app_ = nullptr;  // the program's
     WindowId main_ = 0;
     ui::Form* lastBox_ = nullptr;
     std::deque<Event> script_;

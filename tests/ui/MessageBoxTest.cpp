@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "UiFixture.h"
+#include "support/MessageBoxScript.h"
 #include "gfx/Image.h"
 #include "ui/MessageBox.h"
 #include "ui/Timer.h"
@@ -13,7 +14,10 @@ namespace ui::test {
 
 class MessageBoxTest : public UiFixture {
 protected:
-    MessageBoxTest() { ShowForm(); }
+    MessageBoxTest() {
+        app.SetObserver(&boxes);
+        ShowForm();
+    }
 
     // Runs `script` once on the box's window when the box waits for input.
     void WhenOpen(std::function<void(platform::WindowId box)> script) {
@@ -28,13 +32,14 @@ protected:
         return MessageBox(app, &form, "你确定要重新载入游戏吗？", MsgButtons::YesNo, MsgIcon::Question, defaultButton,
                           "Kelvaro");
     }
+    kelvaro_test::MessageBoxScript boxes;
 };
 
 TEST_F(MessageBoxTest, ScriptedAnswerIsRecordedWithTheCall) {
-    app.ScriptMessageBoxAnswer(MsgResult::Yes);
+    boxes.Answer(MsgResult::Yes);
     EXPECT_EQ(AskRestart(), MsgResult::Yes);
-    ASSERT_EQ(app.MessageBoxLog().size(), 1u);
-    const MessageBoxRecord& r = app.MessageBoxLog()[0];
+    ASSERT_EQ(boxes.log.size(), 1u);
+    const MessageBoxRecord& r = boxes.log[0];
     EXPECT_EQ(r.prompt, "你确定要重新载入游戏吗？");
     EXPECT_EQ(r.title, "Kelvaro");
     EXPECT_EQ(r.buttons, MsgButtons::YesNo);
@@ -45,8 +50,8 @@ TEST_F(MessageBoxTest, ScriptedAnswerIsRecordedWithTheCall) {
 }
 
 TEST_F(MessageBoxTest, HookAnswersBeforeTheQueue) {
-    app.ScriptMessageBoxAnswer(MsgResult::Yes);
-    app.messageBoxHook = [](const MessageBoxRecord& r) -> std::optional<MsgResult> {
+    boxes.Answer(MsgResult::Yes);
+    boxes.hook = [](const MessageBoxRecord& r) -> std::optional<MsgResult> {
         if (r.icon == MsgIcon::Information) return MsgResult::Ok;
         return std::nullopt;
     };
@@ -78,7 +83,7 @@ TEST_F(MessageBoxTest, OwnerKeepsTickingButTakesNoInputWhileOpen) {
         }
     };
     clock.SetEnabled(true);
-    app.ScriptMessageBoxAnswer(MsgResult::No, 3000);
+    boxes.Answer(MsgResult::No, 3000);
     uint64_t start = app.Now();
     EXPECT_EQ(AskRestart(), MsgResult::No);
     EXPECT_EQ(app.Now() - start, 3000u);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/headless/HeadlessBackend.h"
+#include "support/MessageBoxScript.h"
 #include "ui/App.h"
 #include "ui/Form.h"
 #include "widgets/xpbutton/XPButton.h"
@@ -14,8 +15,12 @@ struct ButtonHarness {
     platform::HeadlessBackend backend;
     ui::App app{backend};
     ui::Form form{app, "frmMain"};
+    kelvaro_test::MessageBoxScript boxes;
 
-    ButtonHarness() { form.SetBounds(gfx::Rect::FromSize(100, 100, 300, 400)); }
+    ButtonHarness() {
+        form.SetBounds(gfx::Rect::FromSize(100, 100, 300, 400));
+        app.SetObserver(&boxes);
+    }
 
     XPButton& AddButton(const std::string& name, int x, int y, int w = 80, int h = 33) {
         XPButton& b = form.Add<XPButton>(name);

@@ -85,7 +85,7 @@ TEST(MendedFaults, CustomPointerPictureIsTheCursorAndOpaqueBitmapsAreRefused) {
     EXPECT_EQ(h.backend.CursorHotSpot(), (gfx::Point{3, 1}));  // the tip
     h.MoveTo(200, 300);
     EXPECT_EQ(h.backend.CurrentCursor(), platform::Cursor::Arrow);
-    EXPECT_TRUE(h.app.MessageBoxLog().empty());
+    EXPECT_TRUE(h.boxes.log.empty());
 }
 
 TEST(MendedFaults, HandlesAreTheSurfaceCanvasAndTheControl) {

@@ -1,6 +1,6 @@
 // The painted frame: outline, title-bar images, the layout copies, placement,
 // dragging and minimising.
-#include "ProgramFixture.h"
+#include "support/ProgramFixture.h"
 #include "window/Frame.h"
 #include "window/PictureStore.h"
 
@@ -98,15 +98,15 @@ TEST_F(ProgramTest, PlacementIsClampedToTheScreen) {
     WriteSettings("[SetLog]\nfrmMainX = -300\nfrmMainY = -300\n");
     ASSERT_TRUE(Start());
     EXPECT_EQ(WindowPos(), (gfx::Point{0, 0}));
-    EXPECT_EQ(window::MainX, 0);
-    EXPECT_EQ(window::MainY, 0);
+    EXPECT_EQ(Prog().MainX, 0);
+    EXPECT_EQ(Prog().MainY, 0);
 }
 
 TEST_F(ProgramTest, PlacementFarRightAndBelowIsFlushWithTheEdges) {
     WriteSettings("[SetLog]\nfrmMainX = 90000\nfrmMainY = 90000\n");
     ASSERT_TRUE(Start());
     EXPECT_EQ(WindowPos(), (gfx::Point{1024 - 759, 768 - 569}));
-    EXPECT_EQ(window::MainX, (1024 - 759) * 15);
+    EXPECT_EQ(Prog().MainX, (1024 - 759) * 15);
 }
 
 TEST_F(ProgramTest, ScreenSmallerThanTheWindowLeavesNegativeEdges) {
@@ -131,7 +131,7 @@ TEST_F(ProgramTest, TitleImageHoverPressAndReleaseOutside) {
     app_->DoEvents();
     EXPECT_EQ(close.Picture(), nullptr);
     EXPECT_EQ(close.Tag(), "");
-    EXPECT_TRUE(app_->MessageBoxLog().empty());
+    EXPECT_TRUE(boxes_.log.empty());
 }
 
 TEST_F(ProgramTest, MovingOverTheTitleBarResetsAHoveredImage) {
@@ -147,10 +147,10 @@ TEST_F(ProgramTest, MovingOverTheTitleBarResetsAHoveredImage) {
 
 TEST_F(ProgramTest, CloseImageAsksTheExitQuestion) {
     ASSERT_TRUE(Start());
-    app_->ScriptMessageBoxAnswer(ui::MsgResult::No);
+    boxes_.Answer(ui::MsgResult::No);
     Click(745, 12);
-    ASSERT_EQ(app_->MessageBoxLog().size(), 1u);
-    EXPECT_EQ(app_->MessageBoxLog()[0].prompt, "你确定要关闭并结束程序吗？");
+    ASSERT_EQ(boxes_.log.size(), 1u);
+    EXPECT_EQ(boxes_.log[0].prompt, "你确定要关闭并结束程序吗？");
     EXPECT_FALSE(app_->QuitRequested());
 }
 
@@ -159,8 +159,8 @@ TEST_F(ProgramTest, MinimiseThenRestoreReturnsToTheStoredPlace) {
     ASSERT_TRUE(Start());
     Click(724, 12);
     EXPECT_TRUE(backend_.Window(Win()).minimized);
-    EXPECT_EQ(window::MainX, 3495);
-    EXPECT_EQ(window::MainY, 1200);
+    EXPECT_EQ(Prog().MainX, 3495);
+    EXPECT_EQ(Prog().MainY, 1200);
     backend_.RestoreWindow(Win());
     app_->DoEvents();
     EXPECT_FALSE(backend_.Window(Win()).minimized);
@@ -187,7 +187,7 @@ TEST_F(ProgramTest, RightPressOnTheTitleBarDoesNothing) {
     backend_.MouseUp(Win(), 400, 12, platform::kRightButton);
     app_->DoEvents();
     EXPECT_EQ(WindowPos(), before);
-    EXPECT_TRUE(app_->MessageBoxLog().empty());
+    EXPECT_TRUE(boxes_.log.empty());
 }
 
 TEST_F(ProgramTest, LeftPressOnTheBoardSelectsAndDoesNotDrag) {

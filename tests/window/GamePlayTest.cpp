@@ -1,10 +1,10 @@
 // Playing through the real main window: presses reach the board through its
 // container, the link line shows on screen, boards end and continue, and the
 // pointer follows the tiles.
-#include "ProgramFixture.h"
-#include "game/BoardDrawing.h"
-#include "game/GameControls.h"
 #include "flow/Clock.h"
+#include "game/BoardDrawing.h"
+#include "game/GameWindow.h"
+#include "support/ProgramFixture.h"
 
 namespace kelvaro_test {
 namespace {
@@ -12,13 +12,13 @@ namespace {
 constexpr gfx::Colour kLinkColour = 0xF93A74;  // RGB (116, 58, 249)
 
 // Leaves exactly two tiles of face 9 on the board, at a and b.
-void LeaveOnePair(gfx::Point a, gfx::Point b) {
+void LeaveOnePair(game::GameWindow& w, gfx::Point a, gfx::Point b) {
     game::GameState& g = game::gameState;
     for (int r = 2; r <= 11; ++r)
         for (int c = 2; c <= 15; ++c) g.board[r][c].state = 0;
     for (gfx::Point p : {a, b}) g.board[p.y][p.x] = {int16_t(p.x * 40), int16_t(p.y * 40), 1, 9};
     g.pairsRemoved = 69;
-    game::RedrawBoard();
+    game::RedrawBoard(w);
 }
 
 TEST_F(ProgramTest, LinkedPairShowsTheLineThenEmptiesBothCells) {
@@ -29,10 +29,10 @@ TEST_F(ProgramTest, LinkedPairShowsTheLineThenEmptiesBothCells) {
     int16_t face = g.board[2][2].face == 3 ? 4 : 3;
     g.board[4][6].face = face;
     g.board[4][7].face = face;
-    game::RedrawBoard();
+    game::RedrawBoard(*Prog().game);
     int timeBefore = g.timeLeft = 100;
     Main().Picture3->Cls();
-    flow::PaintTimeBar(100);
+    flow::PaintTimeBar(*Prog().game, 100);
     ClickCell(4, 6);
     // During the display the line runs from the middle of A into B.
     bool sawLine = false;
@@ -61,7 +61,7 @@ TEST_F(ProgramTest, LinkedPairShowsTheLineThenEmptiesBothCells) {
 
 TEST_F(ProgramTest, ClearingTheLastPairRaisesTheLevelAndTheBoardClickContinues) {
     ASSERT_TRUE(Start());
-    LeaveOnePair({3, 2}, {5, 2});  // (row 2, columns 3 and 5): linked through the top ring
+    LeaveOnePair(*Prog().game, {3, 2}, {5, 2});  // (row 2, columns 3 and 5): linked through the top ring
     ClickCell(2, 3);
     ClickCell(2, 5);
     game::GameState& g = game::gameState;
@@ -89,7 +89,7 @@ TEST_F(ProgramTest, ClearingTheLastPairRaisesTheLevelAndTheBoardClickContinues) 
 TEST_F(ProgramTest, TimeUpShowsGameOverAndContinueKeepsTheLevel) {
     ASSERT_TRUE(Start());
     game::gameState.level = 12;
-    game::StartNewBoard();
+    game::StartNewBoard(*Prog().game);
     uint64_t dealt = app_->Now();
     app_->RunUntil([] { return game::gameState.boardFinished; });
     EXPECT_EQ(app_->Now() - dealt, 15100u);

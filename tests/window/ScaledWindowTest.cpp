@@ -2,7 +2,7 @@
 // 2x, input divided, positions still screen pixels.
 #include <algorithm>
 
-#include "ProgramFixture.h"
+#include "support/ProgramFixture.h"
 #include "platform/DisplayScale.h"
 #include "platform/SettingsStore.h"
 #include "window/Frame.h"
@@ -20,14 +20,13 @@ protected:
         backend_.SetDesktopResources(dense ? "Xft.antialias:\t1\nXft.dpi:\t192\n" : "");
     }
     void Restart() {
-        window::EndProgram();
-        app_.reset();
+        program_.reset();
         game::ResetGameState();
         ASSERT_TRUE(Start());
     }
     void ExitWithYes() {
-        app_->ScriptMessageBoxAnswer(MsgResult::Yes);
-        window::ConfirmExit();
+        boxes_.Answer(MsgResult::Yes);
+        window::ConfirmExit(Prog());
     }
 };
 
@@ -106,9 +105,9 @@ TEST_F(ScaledTest, TitleImagesAndButtonsAnswerAtTheirMagnifiedPlaces) {
     app_->DoEvents();
     EXPECT_EQ(Main().Imclose->Tag(), "1");
     EXPECT_EQ(Main().Immin->Tag(), "");
-    app_->ScriptMessageBoxAnswer(MsgResult::No);
+    boxes_.Answer(MsgResult::No);
     Click(2 * 745, 2 * 12);
-    EXPECT_EQ(app_->MessageBoxLog().size(), 1u);
+    EXPECT_EQ(boxes_.log.size(), 1u);
     // Hover tracking asks where the global pointer is: screen pixels, divided.
     const gfx::Rect b1 = Main().XPButton1->FormRect();
     const int cy = WindowPos().y + b1.top + b1.bottom;  // the middle row, doubled
@@ -139,7 +138,7 @@ TEST_F(ScaledTest, SavedPositionIsTheSameScreenPlaceAtEveryScale) {
     WriteSettings("[SetLog]\nfrmMainX = 60000\nfrmMainY = 60000\n");
     Restart();
     EXPECT_EQ(WindowPos(), (gfx::Point{2560 - 1518, 1600 - 1138}));
-    window::MinimiseWindow();
+    window::MinimiseWindow(Prog());
     app_->DoEvents();
     backend_.MoveWindowByUser(Win(), 5, 5);  // the restore below puts it back
     app_->DoEvents();
@@ -156,8 +155,8 @@ TEST_F(ScaledTest, ExitQuestionIsMagnifiedAndCentredOnTheWindow) {
         const platform::WindowId last = be.LastCreatedWindow();
         if (last != Win() && be.Exists(last) && box.id == 0) box = be.Window(last);
     });
-    app_->ScriptMessageBoxAnswer(MsgResult::No, 300);
-    window::ConfirmExit();
+    boxes_.Answer(MsgResult::No, 300);
+    window::ConfirmExit(Prog());
     backend_.SetIdleHook(nullptr);
     ASSERT_NE(box.id, 0u);
     EXPECT_EQ(box.width, 2 * box.spec.width);

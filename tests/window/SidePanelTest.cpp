@@ -1,5 +1,5 @@
 // The information actions: web pages, the About box, the help page.
-#include "ProgramFixture.h"
+#include "support/ProgramFixture.h"
 #include "window/AppInfo.h"
 
 namespace kelvaro_test {
@@ -12,11 +12,11 @@ gfx::Point Centre(const ui::Control& c) {
 
 TEST_F(ProgramTest, AboutBoxTextAndTitle) {
     ASSERT_TRUE(Start());
-    app_->ScriptMessageBoxAnswer(ui::MsgResult::Ok);
+    boxes_.Answer(ui::MsgResult::Ok);
     gfx::Point p = Centre(*Main().XPButton4);
     Click(p.x, p.y);
-    ASSERT_EQ(app_->MessageBoxLog().size(), 1u);
-    const ui::MessageBoxRecord& box = app_->MessageBoxLog()[0];
+    ASSERT_EQ(boxes_.log.size(), 1u);
+    const ui::MessageBoxRecord& box = boxes_.log[0];
     EXPECT_EQ(box.title, "关于 Kelvaro");
     EXPECT_EQ(box.prompt, "经典的Vormelk游戏。\r\n\r\n详情请登陆软件官方网站 https://www.example.com/ ");
     EXPECT_EQ(box.icon, ui::MsgIcon::Information);

@@ -4,9 +4,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "ProgramFixture.h"
+#include "support/ProgramFixture.h"
 #include "flow/Levels.h"
-#include "game/GameControls.h"
 #include "platform/SettingsStore.h"
 
 namespace kelvaro_test {
@@ -17,8 +16,8 @@ using ui::MsgResult;
 TEST_F(ProgramTest, FirstRunOpensCentredWithLevelOneRunning) {
     ASSERT_TRUE(Start());
     // (1024 * 15 - 11385) div 2 = 1987 twips, (768 * 15 - 8535) div 2 = 1492 twips.
-    EXPECT_EQ(window::MainX, 1987);
-    EXPECT_EQ(window::MainY, 1492);
+    EXPECT_EQ(Prog().MainX, 1987);
+    EXPECT_EQ(Prog().MainY, 1492);
     EXPECT_EQ(WindowPos(), (gfx::Point{132, 99}));
     EXPECT_EQ(Main().PixelWidth(), 759);
     EXPECT_EQ(Main().PixelHeight(), 569);
@@ -58,8 +57,8 @@ TEST_F(ProgramTest, StoredFractionsRoundHalfToEven) {
     backend_.SetScreenSize(1600, 1200);
     WriteSettings("[SetLog]\nfrmMainX = 3495.5\nfrmMainY = 3494.5\n");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(window::MainX, 3496);
-    EXPECT_EQ(window::MainY, 3494);
+    EXPECT_EQ(Prog().MainX, 3496);
+    EXPECT_EQ(Prog().MainY, 3494);
 }
 
 TEST_F(ProgramTest, StoredGarbageFallsBackToCentre) {
@@ -72,10 +71,10 @@ TEST_F(ProgramTest, ExitAnsweredNoChangesNothing) {
     ASSERT_TRUE(Start());
     ClickCell(3, 4);
     auto before = game::gameState;
-    app_->ScriptMessageBoxAnswer(MsgResult::No);
+    boxes_.Answer(MsgResult::No);
     Click(Main().XPButton6->FormRect().left + 40, Main().XPButton6->FormRect().top + 16);
-    ASSERT_EQ(app_->MessageBoxLog().size(), 1u);
-    const ui::MessageBoxRecord& box = app_->MessageBoxLog()[0];
+    ASSERT_EQ(boxes_.log.size(), 1u);
+    const ui::MessageBoxRecord& box = boxes_.log[0];
     EXPECT_EQ(box.prompt, "你确定要关闭并结束程序吗？");
     EXPECT_EQ(box.title, "Kelvaro");
     EXPECT_EQ(box.buttons, ui::MsgButtons::YesNo);
@@ -94,7 +93,7 @@ TEST_F(ProgramTest, ExitAnsweredYesSavesTheActualPositionAndEnds) {
     // The window manager moved the window; the saved position is where it is now.
     backend_.MoveWindowByUser(Win(), 300, 40);
     app_->DoEvents();
-    app_->ScriptMessageBoxAnswer(MsgResult::Yes);
+    boxes_.Answer(MsgResult::Yes);
     Click(Main().XPButton6->FormRect().left + 40, Main().XPButton6->FormRect().top + 16);
     EXPECT_TRUE(app_->QuitRequested());
     EXPECT_FALSE(Main().Timer2->Enabled());
@@ -107,13 +106,13 @@ TEST_F(ProgramTest, YesEndsTheProgramAtOnceAfterThePositionIsSaved) {
     ASSERT_TRUE(Start());
     bool ended = false;
     bool savedBefore = false;
-    window::EndNow = [&] {
+    Prog().EndNow = [&] {
         ended = true;
         savedBefore = std::filesystem::exists(env_.settingsPath);
     };
-    app_->ScriptMessageBoxAnswer(MsgResult::Yes);
-    window::ConfirmExit();
-    window::EndNow = nullptr;
+    boxes_.Answer(MsgResult::Yes);
+    window::ConfirmExit(Prog());
+    Prog().EndNow = nullptr;
     EXPECT_TRUE(ended);
     EXPECT_TRUE(savedBefore);
 }
@@ -121,10 +120,9 @@ TEST_F(ProgramTest, YesEndsTheProgramAtOnceAfterThePositionIsSaved) {
 TEST_F(ProgramTest, ClosingAndRestartingRestoresThePosition) {
     WriteSettings("[SetLog]\nfrmMainX = 3495\nfrmMainY = 1200\n");
     ASSERT_TRUE(Start());
-    app_->ScriptMessageBoxAnswer(MsgResult::Yes);
-    window::ConfirmExit();
-    window::EndProgram();
-    app_.reset();
+    boxes_.Answer(MsgResult::Yes);
+    window::ConfirmExit(Prog());
+    program_.reset();
     game::ResetGameState();
     ASSERT_TRUE(Start());
     EXPECT_EQ(WindowPos(), (gfx::Point{233, 80}));
@@ -134,10 +132,9 @@ TEST_F(ProgramTest, SecondInstanceEndsSilentlyWithoutAWindow) {
     int fd = open(env_.lockPath.c_str(), O_CREAT | O_RDWR, 0600);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
-    app_ = std::make_unique<ui::App>(backend_);
-    EXPECT_FALSE(window::Main(*app_, env_));
+    EXPECT_FALSE(Start());
     EXPECT_TRUE(backend_.OpenWindows().empty());
-    EXPECT_TRUE(app_->MessageBoxLog().empty());
+    EXPECT_TRUE(boxes_.log.empty());
     close(fd);
 }
 
@@ -151,19 +148,19 @@ TEST_F(ProgramTest, WithoutLockOrSettingsItRunsAndSaysSo) {
     ASSERT_TRUE(running);
     EXPECT_NE(said.find("Kelvaro: no lock file could be opened"), std::string::npos) << said;
     EXPECT_NE(said.find("Kelvaro: no home folder"), std::string::npos) << said;
-    app_->ScriptMessageBoxAnswer(MsgResult::Yes);
-    window::ConfirmExit();  // the unload saves nothing and writes nowhere
+    boxes_.Answer(MsgResult::Yes);
+    window::ConfirmExit(Prog());  // the unload saves nothing and writes nowhere
     EXPECT_FALSE(std::filesystem::exists(dir_ + "/config"));
 }
 
 TEST_F(ProgramTest, RestartAnsweredNoChangesNothing) {
     ASSERT_TRUE(Start());
     auto before = game::gameState;
-    app_->ScriptMessageBoxAnswer(MsgResult::No);
+    boxes_.Answer(MsgResult::No);
     Click(Main().XPButton1->FormRect().left + 40, Main().XPButton1->FormRect().top + 16);
-    ASSERT_EQ(app_->MessageBoxLog().size(), 1u);
-    EXPECT_EQ(app_->MessageBoxLog()[0].prompt, "你确定要重新载入游戏吗？");
-    EXPECT_EQ(app_->MessageBoxLog()[0].defaultButton, 1);
+    ASSERT_EQ(boxes_.log.size(), 1u);
+    EXPECT_EQ(boxes_.log[0].prompt, "你确定要重新载入游戏吗？");
+    EXPECT_EQ(boxes_.log[0].defaultButton, 1);
     for (int r = 1; r <= 12; ++r)
         for (int c = 1; c <= 16; ++c) {
             EXPECT_EQ(game::gameState.board[r][c].face, before.board[r][c].face);
