@@ -2,7 +2,9 @@
 BUILD      ?= build
 BUILD_SAN  ?= build-san
 JOBS       ?= $(shell nproc)
-CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# WERROR=ON turns every compiler warning into an error (CI sets it).
+WERROR     ?= OFF
+CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVARO_WERROR=$(WERROR)
 
 PREFIX     ?= /usr/local
 
@@ -42,7 +44,7 @@ package: build
 
 # Tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
-	cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DKELVARO_SANITIZE=ON
+	cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DKELVARO_SANITIZE=ON -DKELVARO_WERROR=$(WERROR)
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 	cd $(BUILD_SAN) && ctest --output-on-failure -j $(JOBS) -LE e2e
 
@@ -59,7 +61,7 @@ SECONDS   ?= 30
 BUILD_FUZZ = build-fuzz
 FUZZERS    = settings formdata png
 fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVARO_FUZZ=ON
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVARO_FUZZ=ON -DKELVARO_WERROR=$(WERROR)
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) $(addprefix --target fuzz_,$(FUZZERS))
 	@for f in $(FUZZERS); do \
 	  mkdir -p $(BUILD_FUZZ)/corpus/$$f $(BUILD_FUZZ)/findings/$$f; \

@@ -4,20 +4,25 @@ include(GNUInstallDirs)
 
 set(KELVARO_APP_ID com.example.Kelvaro)
 set(packaging ${CMAKE_SOURCE_DIR}/packaging)
+# The metainfo, the manual pages and the changelog take the project's version.
+set(configured ${CMAKE_BINARY_DIR}/packaging)
+foreach(f ${KELVARO_APP_ID}.metainfo.xml kelvaro.6 kelvaro-buttons.1 changelog)
+  configure_file(${packaging}/${f}.in ${configured}/${f} @ONLY)
+endforeach()
 
 install(TARGETS kelvaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${KELVARO_PROGRAM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvaro)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${packaging}/${KELVARO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${packaging}/${KELVARO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${configured}/${KELVARO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The manual page and the changelog go compressed, as Debian's tools expect;
 # -n keeps the bytes free of the build's time.
 set(compressed "")
 foreach(f kelvaro.6 kelvaro-buttons.1 changelog)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${f}.gz
-    COMMAND sh -c "gzip -9n -c '${packaging}/${f}' > '${CMAKE_BINARY_DIR}/${f}.gz'"
-    DEPENDS ${packaging}/${f} VERBATIM)
+    COMMAND sh -c "gzip -9n -c '${configured}/${f}' > '${CMAKE_BINARY_DIR}/${f}.gz'"
+    DEPENDS ${configured}/${f} VERBATIM)
   list(APPEND compressed ${CMAKE_BINARY_DIR}/${f}.gz)
 endforeach()
 add_custom_target(kelvaro_docs ALL DEPENDS ${compressed})

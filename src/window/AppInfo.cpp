@@ -2,9 +2,7 @@
 
 namespace window {
 
-std::string WindowCaption() {
-    return std::string(kAppTitle) + " " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-           std::to_string(kVersionRevision);
-}
+// KELVARO_VERSION comes from the project's version in CMake, its one source.
+std::string WindowCaption() { return std::string(kAppTitle) + " " + KELVARO_VERSION; }
 
 }  // namespace window

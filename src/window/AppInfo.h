@@ -6,9 +6,6 @@ namespace window {
 
 // Settings application name, start of the caption, title of the message boxes.
 inline constexpr const char* kAppTitle = "Kelvaro";
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kVersionRevision = 5;
 
 // The product has no site yet: both addresses lie under a reserved example domain.
 inline constexpr const char* kVendorHomePage = "https://www.example.com";
@@ -21,7 +18,7 @@ inline constexpr const char* kSettingsSection = "SetLog";
 inline constexpr const char* kKeyX = "frmMainX";
 inline constexpr const char* kKeyY = "frmMainY";
 
-// "Kelvaro 1.0.5": the title, one blank, major.minor.revision.
+// "Kelvaro 1.0.5": the title, one blank, major.minor.revision of the project's version.
 std::string WindowCaption();
 
 }  // namespace window
