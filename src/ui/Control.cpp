@@ -18,6 +18,7 @@ Control::~Control() {
     // Owned children first: they unregister themselves from children_.
     while (!owned_.empty()) owned_.pop_back();
     if (Form* form = ParentForm()) form->Forget(this);
+    *self_ = nullptr;  // every handle to this control reads null from here on
     for (Control* c : children_) c->container_ = nullptr;
     children_.clear();
     if (!timers_.empty()) {

@@ -30,7 +30,26 @@
 namespace ui {
 
 class App;
+class Control;
 class Form;
+
+// A handle to a control that reads null once the control is destroyed. The
+// control owns a small cell holding its address and nulls it in its destructor;
+// handles share that cell. Reading is two loads; setting copies a shared
+// pointer and never allocates.
+class ControlRef {
+public:
+    ControlRef() = default;
+    ControlRef(Control* c);  // implicit: set like the pointer it stands for
+    ControlRef& operator=(Control* c);
+    Control* get() const { return cell_ ? *cell_ : nullptr; }
+    Control* operator->() const { return get(); }
+    explicit operator bool() const { return get() != nullptr; }
+    friend bool operator==(const ControlRef& r, const Control* c) { return r.get() == c; }
+
+private:
+    std::shared_ptr<Control* const> cell_;
+};
 
 // Values the container offers its controls (what a user control reads as Ambient).
 struct AmbientProperties {
@@ -242,7 +261,11 @@ protected:
 
 private:
     friend class Form;
+    friend class ControlRef;
     void RemoveChild(Control* child);
+
+    // The cell the handles share; the destructor nulls it.
+    const std::shared_ptr<Control*> self_ = std::make_shared<Control*>(this);
 
     std::string name_;
     std::string tag_;
@@ -268,5 +291,12 @@ private:
     bool propertiesDirty_ = false;
     std::string lastChanged_;
 };
+
+inline ControlRef::ControlRef(Control* c) : cell_(c ? c->self_ : nullptr) {}
+
+inline ControlRef& ControlRef::operator=(Control* c) {
+    if (c != get()) cell_ = c ? c->self_ : nullptr;
+    return *this;
+}
 
 }  // namespace ui
