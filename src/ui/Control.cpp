@@ -17,9 +17,16 @@ Control::Control(Control* container, std::string name) : name_(std::move(name)) 
 Control::~Control() {
     // Owned children first: they unregister themselves from children_.
     while (!owned_.empty()) owned_.pop_back();
-    if (Form* form = ParentForm()) form->Forget(this);
-    *self_ = nullptr;  // every handle to this control reads null from here on
-    for (Control* c : children_) c->container_ = nullptr;
+    Form* form = ParentForm();
+    // Focus, capture and tool tip let go first, with their usual effects; then
+    // every handle to this control reads null.
+    if (form) form->Unhook(this);
+    *self_ = nullptr;
+    // Children it did not own live on outside any form.
+    for (Control* c : children_) {
+        if (form) form->Disown(c);
+        c->container_ = nullptr;
+    }
     children_.clear();
     if (!timers_.empty()) {
         if (App* app = GetApp())
