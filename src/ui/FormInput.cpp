@@ -121,10 +121,11 @@ void Form::HandleMouseMove(const platform::Event& e) {
     UpdateCursor(target);
     UpdateToolTip(pressed_ ? nullptr : under);
     if (!target->IsEffectivelyEnabled()) return;
+    ControlRef stillUnder = under;  // the move handler may destroy it
     gfx::Point p = LocalPoint(target, e.x, e.y);
     target->OnMouseMove(e.button, e.shift, target->ToOwnScale(p.x), target->ToOwnScale(p.y));
     // A move handler may change the pointer (the board does); show it at once.
-    UpdateCursor(capture_ ? capture_.get() : (pressed_ ? pressed_.get() : under));
+    UpdateCursor(capture_ ? capture_.get() : (pressed_ ? pressed_.get() : stillUnder.get()));
 }
 
 void Form::UpdateCursor(Control* c) {
