@@ -171,6 +171,11 @@ intptr_t Control::RemoveProp(const std::string& key) {
     return v;
 }
 
+const std::vector<ControlRef>* Control::FindGroup(const std::string& name) const {
+    auto it = groups_.find(name);
+    return it == groups_.end() ? nullptr : &it->second;
+}
+
 void Control::SetRegion(std::optional<gfx::Region> region) {
     Invalidate();
     region_ = std::move(region);

@@ -148,6 +148,12 @@ public:
     bool HasProp(const std::string& key) const { return props_.count(key) != 0; }
     intptr_t RemoveProp(const std::string& key);     // returns the removed value (0 if none)
 
+    // --- named groups of controls this container keeps (its option buttons) ---
+    // Members in the order they joined; one that is destroyed reads null.
+    std::vector<ControlRef>& Group(const std::string& name) { return groups_[name]; }
+    const std::vector<ControlRef>* FindGroup(const std::string& name) const;  // nullptr when absent
+    void RemoveGroup(const std::string& name) { groups_.erase(name); }
+
     // --- region: clips drawing and hit testing; outside it the container shows ---
     void SetRegion(std::optional<gfx::Region> region);  // own pixel coordinates; nullopt = whole rectangle
     const std::optional<gfx::Region>& GetRegion() const { return region_; }
@@ -280,6 +286,7 @@ private:
     gfx::Point hotSpot_;
     std::string toolTip_;
     std::map<std::string, intptr_t> props_;
+    std::map<std::string, std::vector<ControlRef>> groups_;
     std::optional<gfx::Region> region_;
     std::string caption_;
     char accessKey_ = 0;
