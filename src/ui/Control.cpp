@@ -17,8 +17,16 @@ Control::Control(Control* container, std::string name) : name_(std::move(name)) 
 Control::~Control() {
     // Owned children first: they unregister themselves from children_.
     while (!owned_.empty()) owned_.pop_back();
-    if (Form* form = ParentForm()) form->Forget(this);
-    for (Control* c : children_) c->container_ = nullptr;
+    Form* form = ParentForm();
+    // Focus, capture and tool tip let go first, with their usual effects; then
+    // every handle to this control reads null.
+    if (form) form->Unhook(this);
+    *self_ = nullptr;
+    // Children it did not own live on outside any form.
+    for (Control* c : children_) {
+        if (form) form->Disown(c);
+        c->container_ = nullptr;
+    }
     children_.clear();
     if (!timers_.empty()) {
         if (App* app = GetApp())
@@ -161,6 +169,11 @@ intptr_t Control::RemoveProp(const std::string& key) {
     intptr_t v = it->second;
     props_.erase(it);
     return v;
+}
+
+const std::vector<ControlRef>* Control::FindGroup(const std::string& name) const {
+    auto it = groups_.find(name);
+    return it == groups_.end() ? nullptr : &it->second;
 }
 
 void Control::SetRegion(std::optional<gfx::Region> region) {

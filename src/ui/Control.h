@@ -30,7 +30,26 @@
 namespace ui {
 
 class App;
+class Control;
 class Form;
+
+// A handle to a control that reads null once the control is destroyed. The
+// control owns a small cell holding its address and nulls it in its destructor;
+// handles share that cell. Reading is two loads; setting copies a shared
+// pointer and never allocates.
+class ControlRef {
+public:
+    ControlRef() = default;
+    ControlRef(Control* c);  // implicit: set like the pointer it stands for
+    ControlRef& operator=(Control* c);
+    Control* get() const { return cell_ ? *cell_ : nullptr; }
+    Control* operator->() const { return get(); }
+    explicit operator bool() const { return get() != nullptr; }
+    friend bool operator==(const ControlRef& r, const Control* c) { return r.get() == c; }
+
+private:
+    std::shared_ptr<Control* const> cell_;
+};
 
 // Values the container offers its controls (what a user control reads as Ambient).
 struct AmbientProperties {
@@ -128,6 +147,12 @@ public:
     intptr_t GetProp(const std::string& key) const;  // 0 when absent
     bool HasProp(const std::string& key) const { return props_.count(key) != 0; }
     intptr_t RemoveProp(const std::string& key);     // returns the removed value (0 if none)
+
+    // --- named groups of controls this container keeps (its option buttons) ---
+    // Members in the order they joined; one that is destroyed reads null.
+    std::vector<ControlRef>& Group(const std::string& name) { return groups_[name]; }
+    const std::vector<ControlRef>* FindGroup(const std::string& name) const;  // nullptr when absent
+    void RemoveGroup(const std::string& name) { groups_.erase(name); }
 
     // --- region: clips drawing and hit testing; outside it the container shows ---
     void SetRegion(std::optional<gfx::Region> region);  // own pixel coordinates; nullopt = whole rectangle
@@ -242,7 +267,11 @@ protected:
 
 private:
     friend class Form;
+    friend class ControlRef;
     void RemoveChild(Control* child);
+
+    // The cell the handles share; the destructor nulls it.
+    const std::shared_ptr<Control*> self_ = std::make_shared<Control*>(this);
 
     std::string name_;
     std::string tag_;
@@ -257,6 +286,7 @@ private:
     gfx::Point hotSpot_;
     std::string toolTip_;
     std::map<std::string, intptr_t> props_;
+    std::map<std::string, std::vector<ControlRef>> groups_;
     std::optional<gfx::Region> region_;
     std::string caption_;
     char accessKey_ = 0;
@@ -268,5 +298,12 @@ private:
     bool propertiesDirty_ = false;
     std::string lastChanged_;
 };
+
+inline ControlRef::ControlRef(Control* c) : cell_(c ? c->self_ : nullptr) {}
+
+inline ControlRef& ControlRef::operator=(Control* c) {
+    if (c != get()) cell_ = c ? c->self_ : nullptr;
+    return *this;
+}
 
 }  // namespace ui

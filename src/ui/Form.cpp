@@ -18,7 +18,7 @@ Form::~Form() {
     // Children go while this is still a Form, so they can drop their references.
     while (!owned_.empty()) owned_.pop_back();
     for (Control* c : Children()) {
-        Forget(c);
+        Unhook(c);
         c->container_ = nullptr;
     }
     children_.clear();
@@ -94,7 +94,8 @@ bool Form::Unload() {
     window_ = 0;
     loaded_ = shown_ = false;
     resizedOnce_ = false;
-    pressed_ = capture_ = hover_ = nullptr;
+    pressed_ = nullptr;
+    capture_ = nullptr;
     dirty_.clear();
     app_.PopModal(this);
     return true;
@@ -188,22 +189,22 @@ void Form::SetDefaultButton(Control* c) {
 void Form::SetCancelButton(Control* c) { cancelButton_ = c; }
 
 Control* Form::DisplayedDefault() const {
-    if (focus_ && focus_->ActsAsButton()) return focus_;
-    return defaultButton_;
+    if (focus_ && focus_->ActsAsButton()) return focus_.get();
+    return defaultButton_.get();
 }
 
 void Form::UpdateDefaultLook() {
     Control* now = DisplayedDefault();
-    if (now == displayedDefault_) return;
-    Control* old = displayedDefault_;
+    if (displayedDefault_ == now) return;
+    Control* old = displayedDefault_.get();
     displayedDefault_ = now;
     if (old) old->OnAmbientChanged("DisplayAsDefault");
     if (now) now->OnAmbientChanged("DisplayAsDefault");
 }
 
 void Form::SetFocusTo(Control* c) {
-    if (c == focus_) return;
-    Control* old = focus_;
+    if (focus_ == c) return;
+    Control* old = focus_.get();
     focus_ = c;
     if (old) old->OnLostFocus();
     if (c && focus_ == c) c->OnGotFocus();
@@ -233,7 +234,7 @@ std::vector<Control*> Form::TabOrder() const {
 void Form::FocusNext(bool backwards) {
     std::vector<Control*> order = TabOrder();
     if (order.empty()) return;
-    auto it = std::find(order.begin(), order.end(), focus_);
+    auto it = std::find(order.begin(), order.end(), focus_.get());
     size_t n = order.size();
     size_t next;
     if (it == order.end())
@@ -245,7 +246,7 @@ void Form::FocusNext(bool backwards) {
     SetFocusTo(order[next]);
 }
 
-// --- forgetting controls ---
+// --- letting go of controls ---
 
 void Form::UnhookOne(Control* c) {
     if (focus_ == c) {
@@ -254,7 +255,6 @@ void Form::UnhookOne(Control* c) {
     }
     if (capture_ == c) SetCaptureTo(nullptr);
     if (pressed_ == c) pressed_ = nullptr;
-    if (hover_ == c) hover_ = nullptr;
     if (toolTipFor_ == c) HideToolTip(), toolTipFor_ = nullptr;
 }
 
@@ -264,16 +264,14 @@ void Form::Unhook(Control* c) {
     for (Control* child : c->Children()) Unhook(child);
 }
 
-void Form::Forget(Control* c) {
-    if (c == this) return;
-    Unhook(c);
-    std::function<void(Control*)> drop = [&](Control* x) {
-        if (defaultButton_ == x) defaultButton_ = nullptr;
-        if (cancelButton_ == x) cancelButton_ = nullptr;
-        if (displayedDefault_ == x) displayedDefault_ = nullptr;
-        for (Control* child : x->Children()) drop(child);
+void Form::Disown(Control* c) {
+    auto within = [c](const ControlRef& r) {
+        for (const Control* x = r.get(); x; x = x->Container())
+            if (x == c) return true;
+        return false;
     };
-    drop(c);
+    for (ControlRef* r : {&defaultButton_, &cancelButton_, &displayedDefault_})
+        if (within(*r)) *r = nullptr;
 }
 
 }  // namespace ui

@@ -80,12 +80,12 @@ public:
     bool CanGetFocus() const override { return false; }
 
     // --- keyboard ---
-    Control* ActiveControl() const { return focus_; }
+    Control* ActiveControl() const { return focus_.get(); }
     // Enter goes to the default button (or a focused button), Escape to the cancel one.
     void SetDefaultButton(Control* c);
     void SetCancelButton(Control* c);
-    Control* DefaultButton() const { return defaultButton_; }
-    Control* CancelButton() const { return cancelButton_; }
+    Control* DefaultButton() const { return defaultButton_.get(); }
+    Control* CancelButton() const { return cancelButton_.get(); }
     // The control that is to be drawn as the default button now.
     Control* DisplayedDefault() const;
     // Moves the focus to the next (or previous) control in Tab order.
@@ -99,7 +99,7 @@ public:
     Control* ControlAt(int x, int y);
     // Whether a left press at (x, y) starts a window drag.
     bool DragAt(int x, int y);
-    Control* CapturedControl() const { return capture_; }
+    Control* CapturedControl() const { return capture_.get(); }
 
     // --- composition ---
     // Adds r (client pixels) to what must be presented.
@@ -115,11 +115,12 @@ public:
     void HandleEvent(const platform::Event& e);
     void SetFocusTo(Control* c);
     void SetCaptureTo(Control* c);
-    // Drops every reference to c and its descendants before they go away.
-    void Forget(Control* c);
-    // Drops focus, capture, press and hover of c and its descendants (hidden or
-    // disabled); default and cancel buttons stay.
+    // Drops focus, capture, press and tool tip of c and its descendants (hidden,
+    // disabled, moved or destroyed); default and cancel buttons stay.
     void Unhook(Control* c);
+    // c outlives its destroyed container and so leaves the form: neither it nor
+    // anything in it stays the default or cancel button.
+    void Disown(Control* c);
 
 private:
     void CreateNativeWindow();
@@ -156,15 +157,15 @@ private:
     WindowState windowState_ = WindowState::Normal;
     std::optional<gfx::Region> outline_;
 
-    Control* focus_ = nullptr;
-    Control* capture_ = nullptr;    // explicit SetCapture
-    Control* pressed_ = nullptr;    // implicit capture from a press until release
+    // Handles: each reads null once its control is destroyed.
+    ControlRef focus_;
+    ControlRef capture_;  // explicit SetCapture
+    ControlRef pressed_;  // implicit capture from a press until release
     int pressedButtons_ = 0;
     bool pressWasDouble_ = false;
-    Control* hover_ = nullptr;
-    Control* defaultButton_ = nullptr;
-    Control* cancelButton_ = nullptr;
-    Control* displayedDefault_ = nullptr;
+    ControlRef defaultButton_;
+    ControlRef cancelButton_;
+    ControlRef displayedDefault_;  // the one last told it is drawn as the default
     bool swallowChar_ = false;
     int cursorShown_ = -1;
     std::shared_ptr<const gfx::Bitmap> cursorPicture_;  // the custom picture shown, if any
@@ -173,7 +174,7 @@ private:
     std::vector<gfx::Rect> dirty_;
 
     uint64_t toolTipTimer_ = 0;
-    Control* toolTipFor_ = nullptr;
+    ControlRef toolTipFor_;
     std::string toolTipText_;
     gfx::Rect toolTipRect_;
     gfx::Point lastPointer_;

@@ -77,7 +77,7 @@ gfx::Point Form::LocalPoint(const Control* c, int x, int y) const {
 void Form::HandleMouseDown(const platform::Event& e) {
     HideToolTip();
     lastPointer_ = {e.x, e.y};
-    Control* target = capture_ ? capture_ : (pressed_ ? pressed_ : ControlAt(e.x, e.y));
+    Control* target = capture_ ? capture_.get() : (pressed_ ? pressed_.get() : ControlAt(e.x, e.y));
     if (!pressed_) {
         pressed_ = target;
         pressWasDouble_ = e.type == EventType::DoubleClick;
@@ -97,7 +97,7 @@ void Form::HandleMouseDown(const platform::Event& e) {
 
 void Form::HandleMouseUp(const platform::Event& e) {
     lastPointer_ = {e.x, e.y};
-    Control* target = capture_ ? capture_ : (pressed_ ? pressed_ : ControlAt(e.x, e.y));
+    Control* target = capture_ ? capture_.get() : (pressed_ ? pressed_.get() : ControlAt(e.x, e.y));
     pressedButtons_ &= ~e.button;
     gfx::Point p = LocalPoint(target, e.x, e.y);
     bool enabled = target->IsEffectivelyEnabled();
@@ -117,15 +117,15 @@ void Form::HandleMouseUp(const platform::Event& e) {
 void Form::HandleMouseMove(const platform::Event& e) {
     lastPointer_ = {e.x, e.y};
     Control* under = ControlAt(e.x, e.y);
-    Control* target = capture_ ? capture_ : (pressed_ ? pressed_ : under);
+    Control* target = capture_ ? capture_.get() : (pressed_ ? pressed_.get() : under);
     UpdateCursor(target);
     UpdateToolTip(pressed_ ? nullptr : under);
-    hover_ = under;
     if (!target->IsEffectivelyEnabled()) return;
+    ControlRef stillUnder = under;  // the move handler may destroy it
     gfx::Point p = LocalPoint(target, e.x, e.y);
     target->OnMouseMove(e.button, e.shift, target->ToOwnScale(p.x), target->ToOwnScale(p.y));
     // A move handler may change the pointer (the board does); show it at once.
-    UpdateCursor(capture_ ? capture_ : (pressed_ ? pressed_ : under));
+    UpdateCursor(capture_ ? capture_.get() : (pressed_ ? pressed_.get() : stillUnder.get()));
 }
 
 void Form::UpdateCursor(Control* c) {
@@ -170,7 +170,7 @@ void Form::HandleKeyDown(const platform::Event& e) {
         return;
     }
     if (key == platform::kVkReturn || key == platform::kVkEscape) {
-        Control* b = key == platform::kVkReturn ? DisplayedDefault() : cancelButton_;
+        Control* b = key == platform::kVkReturn ? DisplayedDefault() : cancelButton_.get();
         if (b && b->IsShownInForm() && b->IsEffectivelyEnabled()) {
             swallowChar_ = true;
             b->OnAccessKey(key);
@@ -183,13 +183,13 @@ void Form::HandleKeyDown(const platform::Event& e) {
         swallowChar_ = true;
         return;
     }
-    Control* t = focus_ ? focus_ : this;
+    Control* t = focus_ ? focus_.get() : this;
     t->OnKeyDown(key, shift);
 }
 
 void Form::HandleKeyUp(const platform::Event& e) {
     int key = e.key;
-    Control* t = focus_ ? focus_ : this;
+    Control* t = focus_ ? focus_.get() : this;
     t->OnKeyUp(key, e.shift);
 }
 
@@ -199,7 +199,7 @@ void Form::HandleChar(const platform::Event& e) {
         return;
     }
     int ascii = static_cast<int>(e.ch);
-    Control* t = focus_ ? focus_ : this;
+    Control* t = focus_ ? focus_.get() : this;
     t->OnKeyPress(ascii);
 }
 
@@ -232,7 +232,7 @@ bool Form::RouteAccessKey(char key) {
 // --- tool tips ---
 
 void Form::UpdateToolTip(Control* c) {
-    if (c != toolTipFor_) {
+    if (toolTipFor_ != c) {
         HideToolTip();
         toolTipFor_ = c;
     }

@@ -2,6 +2,9 @@
 // z-order and region, window properties, lifetime.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "UiFixture.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -102,16 +105,68 @@ TEST_F(ControlTreeTest, WindowPropertiesStoreAndRemove) {
     EXPECT_EQ(c.RemoveProp("qz_TimerID"), 0);
 }
 
-TEST_F(ControlTreeTest, DestroyingAFocusedControlClearsTheFormsReferences) {
+TEST_F(ControlTreeTest, DestroyedControlsAreLetGoOfAndTheFormWorksOn) {
     ShowForm();
-    auto* c = new Control(&form, "temp");
-    c->SetBounds({0, 0, 10, 10});
+    using Log = std::vector<std::string>;
+    Log log;
+    struct Button : Control {
+        Button(Control* parent, std::string name, Log* log) : Control(parent, std::move(name)), log_(log) {
+            Click = [this] { log_->push_back(Name() + ".click"); };
+        }
+        bool ActsAsButton() const override { return true; }
+        void OnAmbientChanged(const std::string& n) override { log_->push_back(Name() + "." + n); }
+        Log* log_;
+    };
+    form.KeyDown = [&](int& k, int) { log.push_back("form.key" + std::to_string(k)); };
+    form.MouseUp = [&](int, int, float, float) { log.push_back("form.up"); };
+    auto* def = new Button(&form, "def", &log);
+    def->SetBounds({200, 200, 240, 220});
+    auto* c = new Button(&form, "c", &log);
+    c->SetBounds({0, 0, 50, 50});
+    c->SetToolTipText("tip");
+    form.SetDefaultButton(def);
+    form.SetCancelButton(c);
+    backend.Move(win, 10, 10);
+    app.RunFor(600);
+    ASSERT_EQ(form.ShownToolTip(), "tip");
     ASSERT_TRUE(c->SetFocus());
-    form.SetDefaultButton(c);
-    EXPECT_EQ(form.ActiveControl(), c);
+    c->SetCapture();
+    ASSERT_EQ(form.DisplayedDefault(), c);
+    log.clear();
+
+    // Focused, captured, under the pointer with its tip shown, the cancel button and drawn as the default.
     delete c;
     EXPECT_EQ(form.ActiveControl(), nullptr);
+    EXPECT_EQ(form.CancelButton(), nullptr);
+    EXPECT_EQ(form.CapturedControl(), nullptr);
+    EXPECT_EQ(backend.Captured(), platform::WindowId{0});
+    EXPECT_EQ(form.ShownToolTip(), "");
+    EXPECT_EQ(form.DisplayedDefault(), def);
+    backend.Key(win, platform::kVkReturn);
+    backend.Key(win, platform::kVkEscape);
+    app.RunFor(600);
+    EXPECT_EQ(log, (Log{"def.DisplayAsDefault", "def.click", "form.key27"}));
+    EXPECT_EQ(form.ShownToolTip(), "");
+
+    // Pressed, focused and the default button, it goes away inside its own move handler.
+    def->MouseMove = [&](int, int, float, float) {
+        Control* gone = def;
+        def = nullptr;
+        delete gone;
+    };
+    log.clear();
+    backend.MouseDown(win, 210, 210);
+    backend.Move(win, 215, 210, platform::kLeftButton);
+    app.DoEvents();
+    ASSERT_EQ(def, nullptr);
     EXPECT_EQ(form.DefaultButton(), nullptr);
+    EXPECT_EQ(form.DisplayedDefault(), nullptr);
+    EXPECT_EQ(backend.Captured(), win);  // until the release
+    backend.MouseUp(win, 215, 210);
+    backend.Key(win, platform::kVkReturn);
+    app.DoEvents();
+    EXPECT_EQ(log, (Log{"form.up", "form.key13"}));
+    EXPECT_EQ(backend.Captured(), platform::WindowId{0});
     EXPECT_TRUE(form.Children().empty());
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ButtonHarness.h"
+#include "ui/PictureBox.h"
 #include "widgets/xpbutton/modQzTimer.h"
 
 namespace widgets {
@@ -246,15 +247,22 @@ TEST_F(XPButtonTest, DisabledLook) {
     EXPECT_TRUE(rec.log.empty());
 }
 
+using Members = std::vector<const ui::Control*>;
+
+Members OptionGroup(const ui::Control& box) {
+    Members out;
+    if (const auto* group = box.FindGroup(XPButton::kOptionGroup))
+        for (const ui::ControlRef& member : *group) out.push_back(member.get());
+    return out;
+}
+
 TEST(XPButtonOptionTest, OptionGroupsPerContainer) {
     ButtonHarness h;
     XPButton& a = h.AddButton("A", 10, 10);
     XPButton& b = h.AddButton("B", 10, 60);
     a.SetMode(2);
     b.SetMode(2);
-    EXPECT_EQ(h.form.GetProp("qz_OptCount"), 2);
-    EXPECT_EQ(h.form.GetProp("1qz_Obj"), reinterpret_cast<intptr_t>(&a));
-    EXPECT_EQ(h.form.GetProp("2qz_Obj"), reinterpret_cast<intptr_t>(&b));
+    EXPECT_EQ(OptionGroup(h.form), (Members{&a, &b}));
     h.Show();
     Log log;
     a.Click = [&] { log.push_back("a"); };
@@ -269,9 +277,32 @@ TEST(XPButtonOptionTest, OptionGroupsPerContainer) {
     EXPECT_FALSE(a.Value());
     EXPECT_TRUE(b.Value());
     a.SetMode(0);
-    EXPECT_EQ(h.form.GetProp("qz_OptCount"), 1);
-    EXPECT_EQ(h.form.GetProp("1qz_Obj"), reinterpret_cast<intptr_t>(&b));
-    EXPECT_FALSE(h.form.HasProp("2qz_Obj"));
+    EXPECT_EQ(OptionGroup(h.form), (Members{&b}));
+    b.SetMode(1);
+    EXPECT_EQ(h.form.FindGroup(XPButton::kOptionGroup), nullptr);
+}
+
+TEST(XPButtonOptionTest, AMemberThatGoesAwayLeavesItsGroupAndMayOutliveItsContainer) {
+    ButtonHarness h;
+    XPButton& a = h.AddButton("A", 10, 10);
+    a.SetMode(2);
+    auto* gone = new XPButton(&h.form, "Gone");
+    gone->SetMode(2);
+    gone->SetValue(true);
+    auto* box = new ui::PictureBox(&h.form, "Picture1");
+    auto* orphan = new XPButton(box, "Orphan");
+    orphan->SetMode(2);
+    ASSERT_EQ(OptionGroup(h.form), (Members{&a, gone}));
+    ASSERT_EQ(OptionGroup(*box), (Members{orphan}));
+    delete gone;
+    EXPECT_EQ(OptionGroup(h.form), (Members{&a}));
+    h.Show();
+    h.backend.Click(h.Win(), 20, 20);  // asks the group and clears its other members
+    h.app.DoEvents();
+    EXPECT_TRUE(a.Value());
+    delete box;  // not the orphan's owner: it lives on, its group's keeper gone
+    EXPECT_EQ(orphan->Container(), nullptr);
+    delete orphan;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "widgets/xpbutton/XPButton.h"
 
+#include <algorithm>
+
 #include "ui/App.h"
 #include "widgets/xpbutton/ButtonLayout.h"
 #include "widgets/xpbutton/ButtonPainter.h"
@@ -246,35 +248,30 @@ void XPButton::RaiseDoubleClick(int16_t button) {
 // --- option groups ---
 
 bool XPButton::OptionToggle(int16_t action) {
-    Control* box = containerWindow_;
+    Control* box = containerWindow_.get();
     if (!box) return false;
-    auto key = [](intptr_t n) { return std::to_string(n) + "qz_Obj"; };
-    intptr_t count = box->GetProp("qz_OptCount");
-    if ((action == 1 || count > 0) && p_.value) {
-        for (intptr_t n = 1; n <= count; ++n) {
-            auto* other = reinterpret_cast<XPButton*>(box->GetProp(key(n)));
+    const std::vector<ui::ControlRef>* group = box->FindGroup(kOptionGroup);
+    const size_t count = group ? group->size() : 0;
+    auto member = [group](size_t n) { return dynamic_cast<XPButton*>((*group)[n].get()); };
+    if (p_.value) {
+        for (size_t n = 0; n < count; ++n) {
+            XPButton* other = member(n);
             if (other && other != this) other->SetValue(false);
         }
     }
     if (action == 1) {
-        box->SetProp("qz_OptCount", count + 1);
-        box->SetProp(key(count + 1), reinterpret_cast<intptr_t>(this));
+        box->Group(kOptionGroup).push_back(this);
     } else if (action == -1) {
-        intptr_t at = 0;
-        for (intptr_t n = 1; n <= count; ++n)
-            if (box->GetProp(key(n)) == reinterpret_cast<intptr_t>(this)) at = n;
-        if (at == 0) return false;
-        for (intptr_t n = at + 1; n <= count; ++n) box->SetProp(key(n - 1), box->GetProp(key(n)));
-        box->RemoveProp(key(count));
-        if (count - 1 == 0) {
-            box->RemoveProp("qz_OptCount");
-        } else {
-            box->SetProp("qz_OptCount", count - 1);
-        }
+        if (!group) return false;
+        std::vector<ui::ControlRef>& members = box->Group(kOptionGroup);
+        auto at = std::find(members.rbegin(), members.rend(), this);
+        if (at == members.rend()) return false;
+        members.erase(std::next(at).base());
+        if (members.empty()) box->RemoveGroup(kOptionGroup);
     } else if (action == 2) {
-        for (intptr_t n = 1; n <= count; ++n) {
-            auto* member = reinterpret_cast<XPButton*>(box->GetProp(key(n)));
-            if (member && member->p_.value) return true;
+        for (size_t n = 0; n < count; ++n) {
+            XPButton* m = member(n);
+            if (m && m->p_.value) return true;
         }
     }
     return false;

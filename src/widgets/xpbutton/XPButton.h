@@ -127,6 +127,9 @@ public:
     static constexpr const char* kMsgBadPointer = "Invalid property value";
     static constexpr const char* kMsgBadPointerTitle = "Select .ico Or .cur Files Only";
 
+    // The name of the option buttons' group in their container.
+    static constexpr const char* kOptionGroup = "qz_Opt";
+
     static constexpr int kHoverTimerId = 237;
     static constexpr int kHoverIntervalMs = 50;
 
@@ -141,7 +144,7 @@ private:
     void Relayout() { LayoutContent(); }
     void RenderStyle();
 
-    // Option groups on the container's property map: 1 join, -1 leave, 0 clear the others, 2 query.
+    // The option group of the container: 1 join, -1 leave, 0 clear the others, 2 query.
     bool OptionToggle(int16_t action);
 
     bool DesignMode() const { return !Ambient().userMode; }
@@ -184,7 +187,7 @@ private:
     std::unique_ptr<gfx::Bitmap> canvasBitmap_;  // the off-screen canvas
     gfx::Bitmap surface_;                        // what the button shows
     std::shared_ptr<const gfx::Font> drawingFont_;
-    Control* containerWindow_ = nullptr;
+    ui::ControlRef containerWindow_;  // the option group's keeper
 };
 
 }  // namespace widgets
