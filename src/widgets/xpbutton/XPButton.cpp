@@ -162,7 +162,7 @@ void XPButton::SetCapture(bool on) {
 }
 
 void XPButton::StartHoverTimer() {
-    SetProp(modQzTimer::kClassIdKey, reinterpret_cast<intptr_t>(this));
+    SetProp(modQzTimer::kClassIdKey, 1);
     SetProp(modQzTimer::kTimerIdKey, kHoverTimerId);
     SetTimer(kHoverTimerId, kHoverIntervalMs, [this] {
         uint64_t now = GetApp() ? GetApp()->Now() : 0;

@@ -7,9 +7,9 @@ namespace widgets::modQzTimer {
 
 void HoverTimerProc(ui::Control* window, int /*message*/, int /*timerId*/, uint64_t /*time*/) {
     if (!window) return;
-    // The button stops its timer before it goes away, so the identity is live here.
-    auto* button = reinterpret_cast<XPButton*>(window->GetProp(kClassIdKey));
-    if (!button) return;
+    // The window is the button itself; the mark says it runs a hover timer.
+    auto* button = dynamic_cast<XPButton*>(window);
+    if (!button || !window->GetProp(kClassIdKey)) return;
     button->CheckHover(static_cast<int>(window->GetProp(kTimerIdKey)));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The hover timer's callback. The button's window carries two properties: the
-// button object (qz_ClassID) and the timer id (qz_TimerID); the callback finds
-// the button through them.
+// The hover timer's callback. The button's window carries two properties: a
+// mark that it is a skinned button with a hover timer (qz_ClassID) and the
+// timer id (qz_TimerID). The window is the button, so no address is stored.
 #include <cstdint>
 
 namespace ui {
