@@ -1,11 +1,16 @@
 """A real X session for end-to-end tests: Xvfb, openbox, xdotool and screenshots."""
 import os
+import select
 import shutil
 import subprocess
 import tempfile
 import time
 
 from PIL import Image
+
+# The programs the session runs; scripts/install-deps installs them.
+PROGRAMS = ("Xvfb", "xsetroot", "xdotool", "xprop", "xwininfo", "import")
+WINDOW_MANAGER = "openbox"
 
 
 def expect(cond, what):
@@ -33,29 +38,68 @@ class XSession:
         self.tmp = tempfile.mkdtemp(prefix="kelvaro-e2e-")
 
     def __enter__(self):
-        self.start()
+        try:
+            self.start()
+        except BaseException:
+            self.stop()
+            raise
         return self
 
     def __exit__(self, *exc):
         self.stop()
 
     def start(self):
-        for n in range(140, 200):
-            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-                self.display = f":{n}"
-                break
+        needed = PROGRAMS + ((WINDOW_MANAGER,) if self.window_manager else ())
+        missing = [p for p in needed if shutil.which(p) is None]
+        if missing:
+            raise AssertionError("missing program(s) for the end-to-end tests: " + ", ".join(missing) +
+                                 " (scripts/install-deps installs them)")
+        self.display = self._start_xvfb()
         self.env = dict(os.environ, DISPLAY=self.display)
-        self.procs.append(subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        self.wait_for(lambda: subprocess.run(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
-                                             stderr=subprocess.DEVNULL).returncode == 0, 10, "Xvfb")
         if self.window_manager:
-            self.procs.append(subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
-                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-            time.sleep(0.7)
+            self._start_window_manager()
         # A known root colour makes "outside the window" easy to recognise.
-        subprocess.run(["xsetroot", "-solid", self.ROOT_HEX], env=self.env, check=False)
+        subprocess.run(["xsetroot", "-solid", self.ROOT_HEX], env=self.env, check=True)
+
+    def _start_xvfb(self):
+        """Starts Xvfb on a display number of its choosing, which it writes to a pipe
+        once it takes connections."""
+        log_path = os.path.join(self.tmp, "Xvfb.log")
+        r, w = os.pipe()
+        try:
+            with open(log_path, "wb") as log:
+                self.procs.append(subprocess.Popen(
+                    ["Xvfb", "-displayfd", str(w), "-screen", "0", f"{self.width}x{self.height}x24",
+                     "-nolisten", "tcp"], pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=log))
+        finally:
+            os.close(w)
+        said = b""
+        end = time.monotonic() + 10
+        try:
+            while not said.endswith(b"\n"):
+                left = end - time.monotonic()
+                if left <= 0 or not select.select([r], [], [], left)[0]:
+                    raise AssertionError("timed out after 10 s waiting for Xvfb to give its display number")
+                chunk = os.read(r, 64)
+                if not chunk:
+                    with open(log_path, errors="replace") as f:
+                        raise AssertionError("Xvfb ended before it gave a display number: " + f.read()[-2000:])
+                said += chunk
+        finally:
+            os.close(r)
+        return ":" + said.decode().strip()
+
+    def _start_window_manager(self):
+        wm = subprocess.Popen([WINDOW_MANAGER, "--sm-disable"], env=self.env,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.procs.append(wm)
+
+        def managing():
+            if wm.poll() is not None:
+                raise AssertionError(f"{WINDOW_MANAGER} ended at start with status {wm.returncode}")
+            return "window id #" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                                   capture_output=True, text=True).stdout
+        self.wait_for(managing, 10, f"{WINDOW_MANAGER} to manage the screen (_NET_SUPPORTING_WM_CHECK on the root)")
 
     def stop(self):
         for p in reversed(self.procs):
