@@ -18,10 +18,10 @@ def near(a, b, tol=3):
 
 def main():
     args = e2eargs.parse()
-    with XSession() as s:
+    with XSession(out=args.out) as s:
         proc, wid, settings = kw.start(s, args.program)
         x, y, w, h = s.geometry(wid)
-        shot = s.screenshot(os.path.join(s.tmp, "frame.png"))
+        shot = s.screenshot("frame.png")
         for cx, cy in ((x, y), (x + w - 1, y), (x, y + h - 1), (x + w - 1, y + h - 1)):
             expect(shot.getpixel((cx, cy)) == XSession.ROOT, f"the corner pixel {cx - x},{cy - y} shows the root")
         expect(shot.getpixel((x + 300, y + 3)) != XSession.ROOT, "the title bar is painted")

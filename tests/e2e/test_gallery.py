@@ -37,7 +37,7 @@ def read_layout():
 def main():
     args = e2eargs.parse()
     rect = read_layout()
-    with XSession() as s:
+    with XSession(out=args.out) as s:
         home = os.path.join(s.tmp, "home")
         os.makedirs(home)
         s.move(5, 5)  # outside the window it opens

@@ -15,7 +15,7 @@ from xharness import XSession, cpu_seconds, expect  # noqa: E402
 
 def main():
     args = e2eargs.parse()
-    with XSession() as s:
+    with XSession(out=args.out) as s:
         t0 = time.time()
         folder = os.path.join(s.tmp, "bare")
         os.makedirs(folder)
@@ -35,7 +35,7 @@ def main():
         print(f"figure: processor while the clock runs idle for 10 s: {used / 10 * 100:.2f}% of one core")
         expect(used / 10 < 0.05, "waiting costs almost no processor")
 
-        shot = s.screenshot(os.path.join(s.tmp, "start.png"))
+        shot = s.screenshot("start.png")
         pair = kw.find_linkable_pair(shot, x, y)
         expect(pair is not None, f"a linkable pair is on the board: {pair}")
         a, b = pair
@@ -43,7 +43,7 @@ def main():
         s.click(*kw.cell_centre(x, y, *a))
         s.click(*kw.cell_centre(x, y, *b))
         shot = s.shot_until(lambda shot: kw.mostly_white(shot, x, y, *a) and kw.mostly_white(shot, x, y, *b),
-                            path=os.path.join(s.tmp, "after.png"))
+                            name="after.png")
         expect(kw.mostly_white(shot, x, y, *a) and kw.mostly_white(shot, x, y, *b), "both cells are empty now")
 
         # Moved by the window manager, then closed with the exit button and Yes.

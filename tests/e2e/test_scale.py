@@ -25,13 +25,13 @@ def at_1x(shot, x, y, w, h):
 
 def main():
     args = e2eargs.parse()
-    with XSession(2560, 1600) as s:
+    with XSession(2560, 1600, out=args.out) as s:
         proc, wid, settings = kw.start(s, args.program, {"KELVARO_SCALE": str(S), "GDK_SCALE": "1"})
         x, y, w, h = s.geometry(wid)
         expect((w, h) == (1518, 1138), f"the window is 1518 x 1138 ({w} x {h})")
         expect(abs(x - (2560 - w) // 2) <= 1 and abs(y - (1600 - h) // 2) <= 1, f"the window is centred ({x},{y})")
 
-        shot = s.screenshot(os.path.join(s.tmp, "scaled.png"))
+        shot = s.screenshot("scaled.png")
         for cx, cy in ((x, y), (x + w - 1, y), (x, y + h - 1), (x + w - 1, y + h - 1)):
             expect(shot.getpixel((cx, cy)) == XSession.ROOT, f"the corner pixel {cx - x},{cy - y} shows the desktop")
         expect(shot.getpixel((x + 4, y + 4)) != XSession.ROOT, "just inside the rounding the frame is painted")
@@ -60,7 +60,7 @@ def main():
         def both_empty(shot):
             small, _ = at_1x(shot, x, y, w, h)
             return kw.mostly_white(small, 0, 0, *a) and kw.mostly_white(small, 0, 0, *b)
-        shot = s.shot_until(both_empty, path=os.path.join(s.tmp, "scaled-after.png"))
+        shot = s.shot_until(both_empty, name="scaled-after.png")
         expect(both_empty(shot), "both cells are empty now")
 
         expect(s.geometry(wid)[:2] == (x, y), "pressing tiles did not move the window")
@@ -78,7 +78,7 @@ def main():
         expect(bw % 2 == 0 and bh % 2 == 0 and bw >= 2 * 180, f"the exit question is doubled ({bw} x {bh})")
         expect(abs(bx - (x + (w - bw) // 2)) <= 1 and abs(by - (y + (h - bh) // 2)) <= 1,
                f"the exit question is centred on the window ({bx},{by})")
-        shot = s.screenshot(os.path.join(s.tmp, "scaled-question.png"))
+        shot = s.screenshot("scaled-question.png")
         expect(at_1x(shot, bx, by, bw, bh)[1], "every pixel of the exit question is a 2 x 2 block")
         kw.answer_exit_yes(s, proc, wid, settings, x, y)
 

@@ -25,7 +25,7 @@ def read_line(proc, timeout=5):
 
 def main():
     args = e2eargs.parse()
-    with XSession() as s:
+    with XSession(out=args.out) as s:
         proc = s.spawn([args.testform, "200", "150"])
         expect(read_line(proc) == "shown", "the form says it is shown")
         wid = s.find_window(TITLE)

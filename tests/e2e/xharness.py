@@ -111,11 +111,14 @@ class XSession:
     ROOT = (0x33, 0x66, 0x99)
     ROOT_HEX = "#336699"
 
-    def __init__(self, width=1024, height=768, window_manager=True):
+    def __init__(self, width=1024, height=768, window_manager=True, out=None):
+        """out: a folder for the screenshots a test keeps (and the last one, should it fail)."""
         self.width, self.height = width, height
         self.window_manager = window_manager
+        self.out = out
         self.procs = []
         self.display = None
+        self.last_shot = None
         self.tmp = tempfile.mkdtemp(prefix="kelvaro-e2e-")
 
     def __enter__(self):
@@ -126,7 +129,10 @@ class XSession:
             raise
         return self
 
-    def __exit__(self, *exc):
+    def __exit__(self, exc_type, *exc):
+        if exc_type is not None and self.last_shot is not None and self.out:
+            self.keep(self.last_shot, "failed-last-shot.png")
+            print("the last screenshot:", os.path.join(self.out, "failed-last-shot.png"))
         self.stop()
 
     def start(self):
@@ -135,6 +141,11 @@ class XSession:
         if missing:
             raise AssertionError("missing program(s) for the end-to-end tests: " + ", ".join(missing) +
                                  " (scripts/install-deps installs them)")
+        if self.out:
+            os.makedirs(self.out, exist_ok=True)
+            failed = os.path.join(self.out, "failed-last-shot.png")
+            if os.path.exists(failed):
+                os.remove(failed)  # from an earlier run
         self.display = self._start_xvfb()
         self.env = dict(os.environ, DISPLAY=self.display)
         if self.window_manager:
@@ -235,18 +246,23 @@ class XSession:
         vals = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
         return int(vals["X"]), int(vals["Y"]), int(vals["WIDTH"]), int(vals["HEIGHT"])
 
-    def screenshot(self, path=None):
-        """The whole screen; with a path, also written there as a PNG."""
+    def screenshot(self, name=None):
+        """The whole screen; with a name, also kept as a PNG in the output folder, if any."""
         shot = grab_root(self.display, self.width, self.height)
-        if path:
-            shot.save(path)
+        self.last_shot = shot
+        if name:
+            self.keep(shot, name)
         return shot
 
-    def shot_until(self, ok, timeout=5, path=None):
-        """Screenshots until ok(shot) holds or the time is up; returns the last, written to path."""
+    def keep(self, shot, name):
+        if self.out:
+            shot.save(os.path.join(self.out, name))
+
+    def shot_until(self, ok, timeout=5, name=None):
+        """Screenshots until ok(shot) holds or the time is up; returns the last, kept under name."""
         shot = read_until(self.screenshot, ok, timeout)
-        if path:
-            shot.save(path)
+        if name:
+            self.keep(shot, name)
         return shot
 
     def shown(self, wid, timeout=10):
