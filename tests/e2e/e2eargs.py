@@ -6,4 +6,5 @@ def parse():
     p = argparse.ArgumentParser()
     p.add_argument("--testform", required=True)
     p.add_argument("--program", required=True)
+    p.add_argument("--out", required=True, help="a folder for the screenshots the test keeps")
     return p.parse_args()

@@ -1,12 +1,12 @@
 """Starting the real program in an X session and reading its board from screenshots."""
 import hashlib
 import os
-import time
 
 from xharness import expect
 
 TITLE = "Kelvaro 1.0.5"
 BOARD = (4 + 8, 32 + 24)  # the board's top-left corner in the window
+EXIT = (664, 464, 80, 33)  # the exit button's place and size in the window
 
 
 def user_env(session):
@@ -22,8 +22,27 @@ def start(session, program, extra_env=None):
     env.update(extra_env or {})
     proc = session.spawn([program], env=env)
     wid = session.find_window(TITLE)
-    time.sleep(0.8)
+    session.shown(wid)
     return proc, wid, os.path.join(home, ".config", "Kelvaro", "settings.ini")
+
+
+def move_window(session, wid, x, y):
+    """Moves the window and returns its new place once the program knows it. The move
+    reaches the program as an event, so a press on the exit button sent after it shows
+    the program has read that far; the pointer leaves the button before it lets go,
+    which cancels the press. The press is off the button's centre, where a test's
+    next click would make it a double click."""
+    session.xdotool("windowmove", "--sync", wid, x, y)
+    x, y = session.geometry(wid)[:2]
+    button = (x + EXIT[0], y + EXIT[1], x + EXIT[0] + EXIT[2], y + EXIT[1] + EXIT[3])
+    session.move(button[0] + 8, button[1] + 8)
+    before = session.screenshot().crop(button).tobytes()
+    session.xdotool("mousedown", 1)
+    session.poll(lambda: session.screenshot().crop(button).tobytes() != before, 5,
+                 "the exit button to show a press made after the move")
+    session.move(*cell_centre(x, y, 1, 1))  # the empty ring: nothing there takes the press
+    session.xdotool("mouseup", 1)
+    return x, y
 
 
 def cell_origin(win_x, win_y, row, col):
@@ -79,6 +98,7 @@ def answer_exit_yes(session, proc, wid, settings, x, y):
     """Answers the open exit question with Y and checks the saved position."""
     box = session.find_window("Kelvaro")
     expect(box != wid, "the exit question opens its own window")
+    session.poll(lambda: session.focused() == box, 5, "the exit question to take the keyboard")
     session.key("y")
     proc.wait(timeout=10)
     expect(proc.returncode == 0, "Yes ends the program")

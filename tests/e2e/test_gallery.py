@@ -3,7 +3,6 @@ button change its pixels, and a click on an option button moves the selection
 of its group only."""
 import os
 import sys
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2eargs  # noqa: E402
@@ -38,14 +37,14 @@ def read_layout():
 def main():
     args = e2eargs.parse()
     rect = read_layout()
-    with XSession() as s:
+    with XSession(out=args.out) as s:
         home = os.path.join(s.tmp, "home")
         os.makedirs(home)
         s.move(5, 5)  # outside the window it opens
         s.spawn([args.program], env={"HOME": home, "XDG_CONFIG_HOME": os.path.join(home, ".config"),
                                      "XDG_RUNTIME_DIR": s.tmp})
         wid = s.find_window(TITLE)
-        time.sleep(0.8)
+        s.shown(wid)
         wx, wy, ww, wh = s.geometry(wid)
         expect((ww, wh) == (1000, 684), f"the gallery opens at 1000x684 (got {ww}x{wh})")
 
@@ -57,23 +56,27 @@ def main():
             x, y, w, h = rect(name)
             return wx + x + w // 2, wy + y + h // 2
 
-        def point_at(x, y):
-            s.move(x, y)
-            time.sleep(0.1)
-            s.move(x + 1, y)  # a second move, in case the first one arrived before the window was ready
-            time.sleep(0.4)
-
         def rest():
-            point_at(wx + 5, wy + 5)
+            s.move(wx + 5, wy + 5)
+
+        def look_while(name, ok, nudge=False):
+            """The control's look once ok holds (or the time is up). With nudge the pointer
+            moves a pixel each time: one move might arrive before the window is ready."""
+            x, y = centre(name)
+            moves = iter(range(10 ** 6))
+
+            def look():
+                if nudge:
+                    s.move(x + next(moves) % 2, y)
+                return crop(s.screenshot(), name)
+            return s.read_until(look, ok, 5)
 
         rest()
         normal = crop(s.screenshot(), "G20")
-        point_at(*centre("G20"))
-        hot = crop(s.screenshot(), "G20")
+        hot = look_while("G20", lambda c: c != normal, nudge=True)
         expect(hot != normal, "hovering a button changes its pixels")
         s.xdotool("mousedown", 1)
-        time.sleep(0.4)
-        pressed = crop(s.screenshot(), "G20")
+        pressed = look_while("G20", lambda c: c not in (normal, hot))
         s.xdotool("mouseup", 1)
         expect(pressed not in (normal, hot), "pressing it changes them again")
 
@@ -81,7 +84,8 @@ def main():
         before = s.screenshot()
         s.click(*centre("optA2"))
         rest()
-        after = s.screenshot()
+        after = s.shot_until(lambda shot: crop(shot, "optA2") != crop(before, "optA2") and
+                             crop(shot, "optA1") != crop(before, "optA1"))
         expect(crop(after, "optA2") != crop(before, "optA2"), "the clicked option button turns on")
         expect(crop(after, "optA1") != crop(before, "optA1"), "the one that was on turns off")
         expect(crop(after, "optB1") == crop(before, "optB1"), "the group in the other container stays")

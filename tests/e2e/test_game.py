@@ -13,11 +13,9 @@ import kelvaro_window as kw  # noqa: E402
 from xharness import XSession, cpu_seconds, expect  # noqa: E402
 
 
-
-
 def main():
     args = e2eargs.parse()
-    with XSession() as s:
+    with XSession(out=args.out) as s:
         t0 = time.time()
         folder = os.path.join(s.tmp, "bare")
         os.makedirs(folder)
@@ -32,26 +30,24 @@ def main():
         print("figure: resident memory at start:", rss[0].strip() if rss else "?")
 
         before = cpu_seconds(proc.pid)
-        time.sleep(10)
+        time.sleep(10)  # the measured interval
         used = cpu_seconds(proc.pid) - before
         print(f"figure: processor while the clock runs idle for 10 s: {used / 10 * 100:.2f}% of one core")
         expect(used / 10 < 0.05, "waiting costs almost no processor")
 
-        shot = s.screenshot(os.path.join(s.tmp, "start.png"))
+        shot = s.screenshot("start.png")
         pair = kw.find_linkable_pair(shot, x, y)
         expect(pair is not None, f"a linkable pair is on the board: {pair}")
         a, b = pair
+        # The presses reach the program in order, and 40 px apart they are never a double click.
         s.click(*kw.cell_centre(x, y, *a))
-        time.sleep(0.3)
         s.click(*kw.cell_centre(x, y, *b))
-        time.sleep(1.0)
-        shot = s.screenshot(os.path.join(s.tmp, "after.png"))
+        shot = s.shot_until(lambda shot: kw.mostly_white(shot, x, y, *a) and kw.mostly_white(shot, x, y, *b),
+                            name="after.png")
         expect(kw.mostly_white(shot, x, y, *a) and kw.mostly_white(shot, x, y, *b), "both cells are empty now")
 
         # Moved by the window manager, then closed with the exit button and Yes.
-        s.xdotool("windowmove", "--sync", wid, 200, 120)
-        time.sleep(0.5)
-        x, y = s.geometry(wid)[:2]
+        x, y = kw.move_window(s, wid, 200, 120)
         s.click(x + 664 + 40, y + 464 + 16)
         kw.answer_exit_yes(s, proc, wid, settings, x, y)
 
@@ -59,9 +55,7 @@ def main():
         # (SIGTERM) unloads the window and saves the place too.
         proc, wid, _ = kw.start(s, program)
         expect(s.geometry(wid)[:2] == (x, y), f"the next run opens at {x},{y}")
-        s.xdotool("windowmove", "--sync", wid, 150, 90)
-        time.sleep(0.5)
-        x, y = s.geometry(wid)[:2]
+        x, y = kw.move_window(s, wid, 150, 90)
         proc.terminate()
         proc.wait(timeout=10)
         expect(proc.returncode == 0, "SIGTERM ends the program normally")

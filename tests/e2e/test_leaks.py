@@ -4,7 +4,6 @@ the only suppression is libdbus's, brought in by SDL."""
 import argparse
 import os
 import sys
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import kelvaro_window as kw  # noqa: E402
@@ -33,7 +32,6 @@ def main():
     os.environ["LSAN_OPTIONS"] = "suppressions=" + os.path.join(HERE, "lsan.supp")
     with XSession() as s:
         proc, wid, _ = kw.start(s, args.program)
-        time.sleep(1.0)
         proc.terminate()
         finish(proc, "SIGTERM")
 
@@ -45,8 +43,8 @@ def main():
         proc, wid, _ = kw.start(s, args.program)
         x, y = s.geometry(wid)[:2]
         s.click(x + 664 + 40, y + 464 + 16)  # exit
-        s.find_window("Kelvaro")
-        time.sleep(0.5)
+        box = s.find_window("Kelvaro")
+        s.poll(lambda: s.focused() == box, 5, "the exit question to take the keyboard")
         s.key("y")
         finish(proc, "the exit question")
 

@@ -23,15 +23,13 @@ def read_line(proc, timeout=5):
     raise AssertionError("no output from the test form")
 
 
-
-
 def main():
     args = e2eargs.parse()
-    with XSession() as s:
+    with XSession(out=args.out) as s:
         proc = s.spawn([args.testform, "200", "150"])
         expect(read_line(proc) == "shown", "the form says it is shown")
         wid = s.find_window(TITLE)
-        time.sleep(0.5)
+        s.shown(wid)
         expect(s.geometry(wid) == (200, 150, 300, 200), "the window opens at 200,150 with 300x200")
 
         shot = s.screenshot()
@@ -41,13 +39,14 @@ def main():
 
         s.click(290, 250)
         expect(read_line(proc) == "click", "a click reaches the control")
-        time.sleep(0.3)
-        expect(s.screenshot().getpixel((290, 250)) == (0, 0xC0, 0), "the control repainted itself green")
+        shot = s.shot_until(lambda shot: shot.getpixel((290, 250)) == (0, 0xC0, 0))
+        expect(shot.getpixel((290, 250)) == (0, 0xC0, 0), "the control repainted itself green")
 
         s.drag(350, 160, 450, 260, button=3)
         expect(s.geometry(wid)[:2] == (200, 150), "a right drag on the strip does not move the window")
-        s.drag(350, 160, 450, 260, button=1)
-        x, y = s.geometry(wid)[:2]
+        s.drag(350, 160, 450, 260, button=1, follows=wid)
+        x, y = s.read_until(lambda: s.geometry(wid)[:2],
+                            lambda p: abs(p[0] - 300) <= 3 and abs(p[1] - 250) <= 3, 5)
         expect(abs(x - 300) <= 3 and abs(y - 250) <= 3, f"a left drag moves the window (now {x},{y})")
 
         s.click(x + 210, y + 100)
@@ -60,11 +59,11 @@ def main():
         s.click(x + 90, y + 100)  # the owner takes no input while the box is open
         s.key("y")
         expect(read_line(proc) == "answer yes", "Y answers the box")
-        time.sleep(0.3)
-        expect(s.window_count("Kelvaro Question") == 0, "the box is gone")
+        left = s.read_until(lambda: s.window_count("Kelvaro Question"), lambda n: n == 0, 5)
+        expect(left == 0, "the box is gone")
 
         before = cpu_seconds(proc.pid)
-        time.sleep(10)
+        time.sleep(10)  # the measured interval
         used = cpu_seconds(proc.pid) - before
         print(f"figure: processor while idle with a 100 ms timer: {used / 10 * 100:.2f}% of one core")
         expect(used / 10 < 0.05, "idle processor use stays low")

@@ -95,11 +95,11 @@ def check_installed_run(stage, program):
                 return sum(1 for b in f.read() if b)
         silent = sound_bytes() if os.path.exists(audio) else 0
         s.click(*kw.cell_centre(x, y, 5, 7))  # not (2, 2): the first press pairs with it
-        s.wait_for(lambda: os.path.exists(audio) and sound_bytes() > silent + 1000, 10, "the press sound")
-        expect(True, "a press plays hit.wav found in the installed share folder")
+        heard = s.read_until(lambda: os.path.exists(audio) and sound_bytes(), lambda n: n > silent + 1000, 10)
+        expect(heard > silent + 1000, "a press plays hit.wav found in the installed share folder")
 
         s.key("F1")
-        s.wait_for(lambda: os.path.exists(opened), 10, "the help page to be opened")
+        s.poll(lambda: os.path.exists(opened), 10, "the help page to be opened")
         with open(opened) as f:
             url = f.read().strip()
         expect(url == "file://" + os.path.join(stage, "usr/share/kelvaro/help.html"), "F1 opens " + url)

@@ -1,5 +1,5 @@
 // The six buttons of the main window in each state, written to PNG for a
-// person to look at (KELVARO_SHOTS names the folder; the working folder
+// person to look at (KELVARO_SHOTS names the folder; this test's build folder
 // otherwise), with checks on their caption colours.
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ int CountColour(const gfx::Bitmap& b, gfx::Colour c) {
 
 std::string ShotPath(const std::string& file) {
     const char* dir = std::getenv("KELVARO_SHOTS");
-    return (dir ? std::string(dir) + "/" : std::string()) + file;
+    return std::string(dir ? dir : KELVARO_SHOTS_DIR) + "/" + file;
 }
 
 TEST(MainButtonsShot, SixButtonsInEveryState) {
