@@ -1,7 +1,7 @@
 """Takes the screenshot the AppStream metadata shows: the program's window at the
 start of level 1 in a real X server.
 
-    python3 tests/e2e/screenshot.py --program build/kelvaro --out packaging/screenshots/kelvaro-level-1.png
+    /usr/bin/python3 tests/e2e/screenshot.py --program build/kelvaro --out packaging/screenshots/kelvaro-level-1.png
 """
 import argparse
 import os
