@@ -6,6 +6,7 @@
 
 #include "support/ProgramFixture.h"
 #include "flow/Levels.h"
+#include "game/GameWindow.h"
 #include "platform/SettingsStore.h"
 
 namespace kelvaro_test {
@@ -178,6 +179,39 @@ TEST_F(ProgramTest, SoundsComeFromTheProgramFolderAndMissingOnesChangeNothing) {
     Click(CellX(5), CellY(5));  // resumes
     EXPECT_FALSE(game::gameState.paused);
     EXPECT_TRUE(game::gameState.gameRunning);
+}
+
+TEST_F(ProgramTest, TheGameWindowRefusesAMissingControlByName) {
+    ASSERT_TRUE(Start());
+    window::FrmMain& f = Main();
+    const window::PictureStore& store = *Prog().Form2;
+    game::GameWindow::Pictures pictures;
+    for (int i = 0; i < 50; ++i) pictures.tileFaces[i] = store.Picture1[i].get();
+    pictures.pausePicture = store.Picture3.get();
+    pictures.timeBar = store.Picture4.get();
+    pictures.banners = {store.Picture5[0].get(), store.Picture5[1].get()};
+    const game::GameWindow::Controls all{&f, f.Picture1, f.Picture3, f.Label3, f.Label4, f.Timer1.get(),
+                                         f.Timer2.get(), f.XPButton1, f.XPButton2, f.XPButton5};
+    EXPECT_NO_THROW(game::GameWindow(*app_, all, pictures, "/opt/kelvaro"));
+    const std::pair<const char*, void (*)(game::GameWindow::Controls&)> missing[] = {
+        {"frmMain", [](auto& c) { c.frmMain = nullptr; }},     {"Picture1", [](auto& c) { c.Picture1 = nullptr; }},
+        {"Picture3", [](auto& c) { c.Picture3 = nullptr; }},   {"Label3", [](auto& c) { c.Label3 = nullptr; }},
+        {"Label4", [](auto& c) { c.Label4 = nullptr; }},       {"Timer1", [](auto& c) { c.Timer1 = nullptr; }},
+        {"Timer2", [](auto& c) { c.Timer2 = nullptr; }},       {"XPButton1", [](auto& c) { c.XPButton1 = nullptr; }},
+        {"XPButton2", [](auto& c) { c.XPButton2 = nullptr; }}, {"XPButton5", [](auto& c) { c.XPButton5 = nullptr; }},
+    };
+    for (const auto& [name, drop] : missing) {
+        game::GameWindow::Controls c = all;
+        drop(c);
+        try {
+            game::GameWindow w(*app_, c, pictures, "/opt/kelvaro");
+            ADD_FAILURE() << "built without " << name;
+        } catch (const std::invalid_argument& e) {
+            EXPECT_EQ(std::string(e.what()), std::string("the game window has no ") + name);
+        }
+    }
+    pictures.timeBar = nullptr;
+    EXPECT_THROW(game::GameWindow(*app_, all, pictures, "/opt/kelvaro"), std::invalid_argument);
 }
 
 }  // namespace
