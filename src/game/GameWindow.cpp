@@ -52,7 +52,7 @@ void GameWindow::WireHandlers() {
     Picture1.MouseDown = [&w](int b, int s, float x, float y) { Picture1_MouseDown(w, b, s, x, y); };
     Picture1.MouseMove = [&w](int b, int s, float x, float y) { Picture1_MouseMove(w, b, s, x, y); };
     Picture1.MouseUp = [&w](int b, int s, float x, float y) { Picture1_MouseUp(w, b, s, x, y); };
-    Timer1.TimerEvent = [] { flow::Timer1_Timer(); };
+    Timer1.TimerEvent = flow::Timer1_Timer;
     Timer2.TimerEvent = [&w] { flow::ClockTick(w); };
     Label4.Click = [&w] { flow::Label4_Click(w); };
     XPButton1.Click = [&w] { flow::XPButton1_Click(w); };

@@ -5,8 +5,10 @@ namespace ui { class App; }
 
 namespace window {
 
+struct HandPointer;
+
 // Sets the backend's scale from the environment, the desktop and the screen
 // (a refused KELVARO_SCALE is reported on stderr), and the hand pointer.
-void SetUpDisplay(ui::App& app);
+void SetUpDisplay(ui::App& app, const HandPointer& hand);
 
 }  // namespace window

@@ -15,7 +15,6 @@ constexpr gfx::Colour kNavy = 0x00800000;
 constexpr gfx::Colour kRed = 0x000000FF;
 constexpr gfx::Colour kWhite = 0x00FFFFFF;
 
-constexpr gfx::Point kHandHotSpot{11, 1};
 
 ui::Label& AddLevelLabel(ui::Control& container, const char* name, const char* caption, gfx::Colour colour,
                          int left) {
@@ -49,7 +48,7 @@ ui::FormData LoadFormData() {
 
 }  // namespace
 
-FrmMain::FrmMain(ui::App& app) : ui::Form(app, "frmMain"), hand_(LoadAssetPicture("hand.png")) {
+FrmMain::FrmMain(ui::App& app, HandPointer hand) : ui::Form(app, "frmMain"), hand_(std::move(hand)) {
     SetScaleMode(ui::ScaleMode::Twips);
     SetBackColor(kWhite);
     SetBounds(gfx::Rect::FromSize(0, 0, 759, 569));
@@ -70,7 +69,7 @@ FrmMain::FrmMain(ui::App& app) : ui::Form(app, "frmMain"), hand_(LoadAssetPictur
 FrmMain::~FrmMain() = default;
 
 void FrmMain::GiveHand(ui::Control& c) {
-    c.SetMouseIcon(hand_, kHandHotSpot);
+    c.SetMouseIcon(hand_.picture, hand_.hotSpot);
     c.SetMousePointer(ui::kPointerCustom);
 }
 

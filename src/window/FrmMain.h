@@ -10,12 +10,13 @@
 #include "ui/PictureBox.h"
 #include "ui/Timer.h"
 #include "widgets/xpbutton/XPButton.h"
+#include "window/PictureStore.h"
 
 namespace window {
 
 class FrmMain : public ui::Form {
 public:
-    explicit FrmMain(ui::App& app);
+    FrmMain(ui::App& app, HandPointer hand);
     ~FrmMain() override;
 
     ui::PictureBox* Picture2 = nullptr;  // board container
@@ -53,7 +54,7 @@ private:
     // The board's and the links' hand pointer.
     void GiveHand(ui::Control& c);
 
-    std::shared_ptr<const gfx::Bitmap> hand_;
+    HandPointer hand_;
 };
 
 }  // namespace window

@@ -1,6 +1,7 @@
 #include "window/PictureStore.h"
 
 #include <cstdio>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -8,6 +9,16 @@
 #include "gfx/Image.h"
 
 namespace window {
+
+HandPointer LoadHandPointer() {
+    HandPointer hand{LoadAssetPicture("hand.png"), {}};
+    auto bytes = assets::Find("hand.txt");
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    std::string word;
+    gfx::Point p;
+    if (in >> word >> p.x >> p.y && word == "hotspot") hand.hotSpot = p;
+    return hand;
+}
 
 std::unique_ptr<const PictureStore> LoadForm2() {
     auto s = std::make_unique<PictureStore>();

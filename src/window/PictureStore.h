@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "gfx/Bitmap.h"
+#include "gfx/Geometry.h"
 
 namespace window {
 
@@ -21,6 +22,14 @@ struct PictureStore {
 // Decodes every picture of the store. Throws std::runtime_error naming a
 // picture that is missing or cannot be decoded.
 std::unique_ptr<const PictureStore> LoadForm2();
+
+// The hand pointer of the board and the links: hand.png with the hot spot hand.txt
+// gives ("hotspot X Y"; the top-left corner if it cannot be read).
+struct HandPointer {
+    std::shared_ptr<const gfx::Bitmap> picture;
+    gfx::Point hotSpot;
+};
+HandPointer LoadHandPointer();
 
 // A picture compiled into the program, by its path below assets/.
 std::shared_ptr<const gfx::Bitmap> LoadAssetPicture(std::string_view name);

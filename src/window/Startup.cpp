@@ -97,10 +97,11 @@ bool Main(Program& p) {
     p.app.SetTitle(kAppTitle);
     if (p.env.settingsPath.empty())
         std::fprintf(stderr, "%s: no home folder; the window position will not be kept\n", kAppTitle);
-    SetUpDisplay(p.app);
+    HandPointer hand = LoadHandPointer();
+    SetUpDisplay(p.app, hand);
     p.settings = std::make_unique<platform::SettingsStore>(p.env.settingsPath);
     if (!p.Form2) p.Form2 = LoadForm2();  // a store given beforehand is kept
-    p.frmMain = std::make_unique<FrmMain>(p.app);
+    p.frmMain = std::make_unique<FrmMain>(p.app, std::move(hand));
     p.frmMain->ResizeEvent = [&p] { Form_Resize(p); };
     p.frmMain->UnloadEvent = [&p] { Form_Unload(p); };
     HookUpMainWindow(p);

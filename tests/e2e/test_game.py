@@ -10,7 +10,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2eargs  # noqa: E402
 import kelvaro_window as kw  # noqa: E402
-from xharness import XSession, cpu_seconds, expect  # noqa: E402
+from xharness import XSession, expect, idle_share, resident  # noqa: E402
 
 
 def main():
@@ -25,15 +25,11 @@ def main():
         x, y, w, h = s.geometry(wid)
         expect((w, h) == (759, 569), f"the window is 759 x 569 ({w} x {h})")
         expect(abs(x - (1024 - 759) // 2) <= 1 and abs(y - (768 - 569) // 2) <= 1, f"the window is centred ({x},{y})")
-        with open(f"/proc/{proc.pid}/status") as f:
-            rss = [line for line in f if line.startswith("VmRSS")]
-        print("figure: resident memory at start:", rss[0].strip() if rss else "?")
+        print("figure: resident memory at start:", resident(proc.pid))
 
-        before = cpu_seconds(proc.pid)
-        time.sleep(10)  # the measured interval
-        used = cpu_seconds(proc.pid) - before
-        print(f"figure: processor while the clock runs idle for 10 s: {used / 10 * 100:.2f}% of one core")
-        expect(used / 10 < 0.05, "waiting costs almost no processor")
+        used = idle_share(proc.pid)
+        print(f"figure: processor while the clock runs idle for 10 s: {used * 100:.2f}% of one core")
+        expect(used < 0.05, "waiting costs almost no processor")
 
         shot = s.screenshot("start.png")
         pair = kw.find_linkable_pair(shot, x, y)

@@ -27,6 +27,20 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
+def idle_share(pid, seconds=10):
+    """The share of one core a process uses over the next `seconds`."""
+    before = cpu_seconds(pid)
+    time.sleep(seconds)  # the measured interval
+    return (cpu_seconds(pid) - before) / seconds
+
+
+def resident(pid):
+    """The process's VmRSS line, or "?"."""
+    with open(f"/proc/{pid}/status") as f:
+        rss = [line.strip() for line in f if line.startswith("VmRSS")]
+    return rss[0] if rss else "?"
+
+
 def poll(fn, timeout, what, every=0.05):
     """Calls fn until it returns something true and returns that; after timeout
     seconds, fails naming what it waited for."""

@@ -36,7 +36,7 @@ protected:
     }
     void RemoveFirstPair() {
         Picture1_MouseDown(W(), 1, 0, 3 * 40 + 20, 2 * 40 + 20);  // press (3,4) after (3,3)
-        app->DoEvents();
+        app_->DoEvents();
     }
     void ExpectFirstPairOnly() {
         EXPECT_EQ(removals, 1);
@@ -64,12 +64,12 @@ TEST_F(ConcurrencyTest, BoardPressesDuringDisplayAreDropped) {
 TEST_F(ConcurrencyTest, RestartPauseHelpAndContinueAreRefused) {
     queue = [this] {
         boxes_.Answer(ui::MsgResult::Yes);
-        QueueClickControl(xpButton1);
-        QueueClickControl(xpButton2);
-        QueueClickControl(xpButton5);
-        label4->SetVisible(true);
-        label4->SetEnabled(true);
-        QueueClickControl(label4);
+        QueueClickControl(Main().XPButton1);
+        QueueClickControl(Main().XPButton2);
+        QueueClickControl(Main().XPButton5);
+        Main().Label4->SetVisible(true);
+        Main().Label4->SetEnabled(true);
+        QueueClickControl(Main().Label4);
     };
     RemoveFirstPair();
     ExpectFirstPairOnly();
@@ -81,7 +81,7 @@ TEST_F(ConcurrencyTest, RestartPauseHelpAndContinueAreRefused) {
 
 TEST_F(ConcurrencyTest, TimeUpDuringDisplayWaitsForTheRemoval) {
     gameState.timeLeft = 0;
-    timer2->SetInterval(100);  // ticks come during the 400 ms wait
+    Main().Timer2->SetInterval(100);  // ticks come during the 400 ms wait
     queue = [] {};
     RemoveFirstPair();
     ExpectFirstPairOnly();
@@ -94,25 +94,25 @@ TEST_F(ConcurrencyTest, TimeUpDuringDisplayWaitsForTheRemoval) {
     EXPECT_EQ(Px(280, 240), kBannerColour[0]);
     EXPECT_EQ(CellColour(8, 8), kBoardWhite);
     EXPECT_EQ(BarLength(), 0);
-    EXPECT_EQ(label4->Caption(), "继续游戏");
+    EXPECT_EQ(Main().Label4->Caption(), "继续游戏");
     EXPECT_EQ(backend.Sounds().back(), "/opt/kelvaro/gameover.wav");
 }
 
 TEST_F(ConcurrencyTest, HelpMoveDisplayAlsoGuarded) {
     gameState.timeLeft = 0;
-    timer2->SetInterval(100);
-    queue = [this] { QueueClickCell(8, 8); QueueClickCell(8, 9); QueueClickControl(xpButton5); };
+    Main().Timer2->SetInterval(100);
+    queue = [this] { QueueClickCell(8, 8); QueueClickCell(8, 9); QueueClickControl(Main().XPButton5); };
     flow::XPButton5_Click(W());
-    app->DoEvents();
+    app_->DoEvents();
     ExpectFirstPairOnly();
     EXPECT_EQ(gameState.hintsLeft, 9);
     EXPECT_FALSE(gameState.gameRunning);
-    EXPECT_EQ(label4->Caption(), "继续游戏");
+    EXPECT_EQ(Main().Label4->Caption(), "继续游戏");
 }
 
 TEST_F(ConcurrencyTest, OrdinaryTicksDuringDisplayStillCount) {
     gameState.timeLeft = 50;
-    timer2->SetInterval(100);
+    Main().Timer2->SetInterval(100);
     queue = [] {};
     RemoveFirstPair();
     ExpectFirstPairOnly();

@@ -25,8 +25,8 @@ TEST_F(ControlButtonsTest, PauseHidesBoardAndResumeRedrawsUnhighlighted) {
     gameState.timeLeft = 120;
     flow::XPButton2_Click(W());
     EXPECT_TRUE(gameState.paused);
-    EXPECT_EQ(xpButton2->Caption(), "开始");
-    EXPECT_FALSE(timer2->Enabled());
+    EXPECT_EQ(Main().XPButton2->Caption(), "开始");
+    EXPECT_FALSE(Main().Timer2->Enabled());
     EXPECT_EQ(Px(224, 168), kPauseColour);
     EXPECT_EQ(Px(415, 311), kPauseColour);
     EXPECT_EQ(Px(416, 311), kBoardWhite);
@@ -37,8 +37,8 @@ TEST_F(ControlButtonsTest, PauseHidesBoardAndResumeRedrawsUnhighlighted) {
     EXPECT_EQ(gameState.hintsLeft, 10);
     flow::XPButton2_Click(W());
     EXPECT_FALSE(gameState.paused);
-    EXPECT_EQ(xpButton2->Caption(), "暂停");
-    EXPECT_TRUE(timer2->Enabled());
+    EXPECT_EQ(Main().XPButton2->Caption(), "暂停");
+    EXPECT_TRUE(Main().Timer2->Enabled());
     EXPECT_EQ(gameState.timeLeft, 120);
     EXPECT_EQ(CellColour(5, 5), FaceColour(gameState.board[5][5].face));
     EXPECT_EQ(backend.Sounds(), (std::vector<std::string>{"/opt/kelvaro/hit.wav", "/opt/kelvaro/hit.wav"}));
@@ -64,8 +64,8 @@ TEST_F(ControlButtonsTest, RestartAsksAndKeepsLevel) {
     EXPECT_EQ(gameState.hintsLeft, 6);
     EXPECT_EQ(gameState.timeLeft, 150);
     EXPECT_FALSE(gameState.paused);
-    EXPECT_EQ(xpButton2->Caption(), "暂停");
-    EXPECT_TRUE(timer2->Enabled());
+    EXPECT_EQ(Main().XPButton2->Caption(), "暂停");
+    EXPECT_TRUE(Main().Timer2->Enabled());
     EXPECT_EQ(CellColour(5, 5), FaceColour(gameState.board[5][5].face));
 }
 
@@ -75,7 +75,7 @@ TEST_F(ControlButtonsTest, PauseAfterTimeUpOnlyPlaysSound) {
     backend.ClearRecords();
     flow::XPButton2_Click(W());
     EXPECT_FALSE(gameState.paused);
-    EXPECT_EQ(xpButton2->Caption(), "暂停");  // not turned to "开始"
+    EXPECT_EQ(Main().XPButton2->Caption(), "暂停");  // not turned to "开始"
     EXPECT_EQ(backend.Sounds(), (std::vector<std::string>{"/opt/kelvaro/hit.wav"}));
     EXPECT_EQ(Px(300, 230), kBannerColour[0]);
 }
@@ -83,8 +83,8 @@ TEST_F(ControlButtonsTest, PauseAfterTimeUpOnlyPlaysSound) {
 TEST_F(ControlButtonsTest, HintButtonAtZeroStaysEnabledAndFocused) {
     gameState.hintsLeft = 0;
     flow::XPButton5_Click(W());
-    EXPECT_TRUE(xpButton5->Enabled());
-    EXPECT_TRUE(xpButton5->HasFocus());
+    EXPECT_TRUE(Main().XPButton5->Enabled());
+    EXPECT_TRUE(Main().XPButton5->HasFocus());
     EXPECT_EQ(CountTiles(), 140);
     EXPECT_TRUE(backend.Sounds().empty());
 }
@@ -92,7 +92,7 @@ TEST_F(ControlButtonsTest, HintButtonAtZeroStaysEnabledAndFocused) {
 TEST_F(ControlButtonsTest, HelpMoveRemovesPairAndRewritesCaption) {
     flow::XPButton5_Click(W());
     EXPECT_EQ(CountTiles(), 138);
-    EXPECT_EQ(xpButton5->Caption(), "求助 9");
+    EXPECT_EQ(Main().XPButton5->Caption(), "求助 9");
     EXPECT_EQ(backend.Sounds(), (std::vector<std::string>{"/opt/kelvaro/and.wav"}));
 }
 
@@ -105,10 +105,10 @@ TEST_F(ControlButtonsTest, HelpMoveRemovingLastPairKeepsBanner) {
     flow::XPButton5_Click(W());
     EXPECT_TRUE(gameState.boardFinished);
     EXPECT_EQ(gameState.hintsLeft, 9);
-    EXPECT_EQ(xpButton5->Caption(), "求助 9");
+    EXPECT_EQ(Main().XPButton5->Caption(), "求助 9");
     EXPECT_EQ(Px(300, 230), kBannerColour[1]);
-    EXPECT_EQ(label4->Caption(), "> 下一关");
-    EXPECT_TRUE(label4->Visible());
+    EXPECT_EQ(Main().Label4->Caption(), "> 下一关");
+    EXPECT_TRUE(Main().Label4->Visible());
     EXPECT_EQ(gameState.level, 2);
 }
 

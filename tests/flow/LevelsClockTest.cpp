@@ -12,14 +12,14 @@ using LevelsClockTest = GameTest;
 
 TEST_F(LevelsClockTest, LevelSettingsReachTheControls) {
     flow::ApplyLevelSettings(W(), 9);
-    EXPECT_EQ(label3->Caption(), "9");
-    EXPECT_EQ(timer2->Interval(), 400);
-    EXPECT_EQ(xpButton5->Caption(), "求助 2");
+    EXPECT_EQ(Main().Label3->Caption(), "9");
+    EXPECT_EQ(Main().Timer2->Interval(), 400);
+    EXPECT_EQ(Main().XPButton5->Caption(), "求助 2");
     flow::ApplyLevelSettings(W(), 11);
-    EXPECT_EQ(xpButton5->Caption(), "求助 0");
+    EXPECT_EQ(Main().XPButton5->Caption(), "求助 0");
     flow::ApplyLevelSettings(W(), 0);  // out of range: only the caption is rewritten
-    EXPECT_EQ(label3->Caption(), "11");
-    EXPECT_EQ(timer2->Interval(), 200);
+    EXPECT_EQ(Main().Label3->Caption(), "11");
+    EXPECT_EQ(Main().Timer2->Interval(), 200);
 }
 
 TEST_F(LevelsClockTest, BarPositions) {
@@ -38,14 +38,14 @@ TEST_F(LevelsClockTest, BarPositions) {
 TEST_F(LevelsClockTest, LevelTwelveEndsFifteenPointOneSecondsAfterDeal) {
     gameState.level = 12;
     StartNewBoard(W());
-    app->RunFor(15099);
+    app_->RunFor(15099);
     EXPECT_TRUE(gameState.gameRunning);
     EXPECT_EQ(gameState.timeLeft, 0);
     EXPECT_EQ(BarLength(), 1);
-    app->RunFor(1);
+    app_->RunFor(1);
     EXPECT_FALSE(gameState.gameRunning);
     EXPECT_TRUE(gameState.boardFinished);
-    EXPECT_FALSE(timer2->Enabled());
+    EXPECT_FALSE(Main().Timer2->Enabled());
     EXPECT_EQ(BarLength(), 0);
 }
 
@@ -62,9 +62,9 @@ TEST_F(LevelsClockTest, TimeUpShowsBannerLabelAndSound) {
     EXPECT_EQ(CellColour(2, 2), kBoardWhite);  // tiles and grid gone
     EXPECT_EQ(Px(40, 100), kBoardWhite);
     EXPECT_EQ(BarLength(), 0);
-    EXPECT_EQ(label4->Caption(), "继续游戏");
-    EXPECT_TRUE(label4->Visible());
-    EXPECT_TRUE(label4->Enabled());
+    EXPECT_EQ(Main().Label4->Caption(), "继续游戏");
+    EXPECT_TRUE(Main().Label4->Visible());
+    EXPECT_TRUE(Main().Label4->Enabled());
     EXPECT_EQ(backend.Sounds(), (std::vector<std::string>{"/opt/kelvaro/gameover.wav"}));
     EXPECT_EQ(gameState.level, 4);
     // Continue: same level, full clock and hint budget.
@@ -72,8 +72,8 @@ TEST_F(LevelsClockTest, TimeUpShowsBannerLabelAndSound) {
     EXPECT_EQ(gameState.level, 4);
     EXPECT_EQ(gameState.timeLeft, 150);
     EXPECT_EQ(gameState.hintsLeft, 7);
-    EXPECT_FALSE(label4->Visible());
-    EXPECT_TRUE(timer2->Enabled());
+    EXPECT_FALSE(Main().Label4->Visible());
+    EXPECT_TRUE(Main().Timer2->Enabled());
 }
 
 TEST_F(LevelsClockTest, LastPairClearsLevelTwelveAndKeepsBar) {
@@ -92,15 +92,15 @@ TEST_F(LevelsClockTest, LastPairClearsLevelTwelveAndKeepsBar) {
     EXPECT_EQ(gameState.pairsRemoved, 70);
     EXPECT_TRUE(gameState.boardFinished);
     EXPECT_EQ(gameState.level, 12);
-    EXPECT_EQ(label4->Caption(), "> 下一关");
-    EXPECT_TRUE(label4->Visible());
+    EXPECT_EQ(Main().Label4->Caption(), "> 下一关");
+    EXPECT_TRUE(Main().Label4->Visible());
     EXPECT_EQ(Px(300, 230), kBannerColour[1]);
     EXPECT_EQ(gameState.timeLeft, 97);  // four 100 ms ticks during the link display, one unit back
     EXPECT_EQ(BarLength(), 291);
-    EXPECT_FALSE(timer2->Enabled());
+    EXPECT_FALSE(Main().Timer2->Enabled());
     EXPECT_EQ(backend.Sounds(), (std::vector<std::string>{"/opt/kelvaro/and.wav", "/opt/kelvaro/gamewin.wav"}));
     flow::Label4_Click(W());
-    EXPECT_EQ(timer2->Interval(), 100);
+    EXPECT_EQ(Main().Timer2->Interval(), 100);
     EXPECT_EQ(gameState.hintsLeft, 0);
 }
 

@@ -47,11 +47,11 @@ TEST_F(LinkLineTest, ShowLinkPaintsLineAndWaitsTwoTicks) {
     PaintCell(W(), 2, 3, 5 + 24);  // A highlighted by its press
     SetPair(2, 3, 2, 6);
     LoadPath({{2, 3, kUp, 0, 0}, {1, 3, kRight, 0, 0}, {1, 4, kRight, 0, 0}, {1, 5, kRight, 0, 0}, {1, 6, kDown, 0, 0}});
-    uint64_t start = app->Now();
+    uint64_t start = app_->Now();
     flow::ShowLink(W());
-    EXPECT_EQ(app->Now() - start, 400u);
+    EXPECT_EQ(app_->Now() - start, 400u);
     EXPECT_EQ(gameState.tickCount, 2);
-    EXPECT_FALSE(timer1->Enabled());
+    EXPECT_FALSE(Main().Timer1->Enabled());
     EXPECT_EQ(Px(100, 20), flow::kLinkColour);
     EXPECT_EQ(Px(219, 64), flow::kLinkColour);
     EXPECT_EQ(Px(219, 65), FaceColour(5));

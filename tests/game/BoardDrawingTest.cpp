@@ -52,18 +52,18 @@ TEST_F(BoardDrawingTest, StartNewBoardCoversPausePictureAndHidesLabel4) {
     StartNewBoard(W());
     flow::TogglePause(W());
     EXPECT_EQ(Px(320, 240), kPauseColour);
-    label4->SetVisible(true);
-    label4->SetEnabled(true);
+    Main().Label4->SetVisible(true);
+    Main().Label4->SetEnabled(true);
     StartNewBoard(W());
     for (int16_t r = 2; r <= 11; ++r)
         for (int16_t c = 2; c <= 15; ++c) ASSERT_EQ(CellColour(r, c), FaceColour(gameState.board[r][c].face));
     EXPECT_EQ(Px(320, 240), 0u);  // grid crossing
-    EXPECT_FALSE(label4->Visible());
-    EXPECT_FALSE(label4->Enabled());
-    EXPECT_EQ(xpButton5->Caption(), "求助 10");
-    EXPECT_EQ(label3->Caption(), "1");
-    EXPECT_TRUE(timer2->Enabled());
-    EXPECT_EQ(timer2->Interval(), 2500);
+    EXPECT_FALSE(Main().Label4->Visible());
+    EXPECT_FALSE(Main().Label4->Enabled());
+    EXPECT_EQ(Main().XPButton5->Caption(), "求助 10");
+    EXPECT_EQ(Main().Label3->Caption(), "1");
+    EXPECT_TRUE(Main().Timer2->Enabled());
+    EXPECT_EQ(Main().Timer2->Interval(), 2500);
     EXPECT_EQ(BarLength(), 450);
 }
 

@@ -92,24 +92,24 @@ TEST_F(SelectionTest, IgnoredPresses) {
 }
 
 TEST_F(SelectionTest, PointerShapes) {
-    picture1->SetMousePointer(5);
+    Main().Picture1->SetMousePointer(5);
     Picture1_MouseMove(W(), 0, 0, 100, 100);  // tile
-    EXPECT_EQ(picture1->MousePointer(), kPointerCustom);
+    EXPECT_EQ(Main().Picture1->MousePointer(), kPointerCustom);
     Picture1_MouseMove(W(), 0, 0, 10, 100);   // left ring column
-    EXPECT_EQ(picture1->MousePointer(), kPointerDefault);
+    EXPECT_EQ(Main().Picture1->MousePointer(), kPointerDefault);
     gameState.board[5][5].state = 0;
     Picture1_MouseMove(W(), 0, 0, 180, 180);  // empty cell: unchanged
-    EXPECT_EQ(picture1->MousePointer(), kPointerDefault);
+    EXPECT_EQ(Main().Picture1->MousePointer(), kPointerDefault);
     Picture1_MouseMove(W(), 0, 0, 100, 100);
     Picture1_MouseMove(W(), 0, 0, 620, 100);  // right ring column counts as inside
-    EXPECT_EQ(picture1->MousePointer(), kPointerCustom);
+    EXPECT_EQ(Main().Picture1->MousePointer(), kPointerCustom);
     Picture1_MouseMove(W(), 0, 0, 100, 460);  // bottom ring row
-    EXPECT_EQ(picture1->MousePointer(), kPointerDefault);
+    EXPECT_EQ(Main().Picture1->MousePointer(), kPointerDefault);
 }
 
 TEST_F(SelectionTest, ReleaseResumesPausedGameWithoutSelecting) {
-    QueueClickControl(xpButton2);
-    app->DoEvents();
+    QueueClickControl(Main().XPButton2);
+    app_->DoEvents();
     ASSERT_TRUE(gameState.paused);
     ClickCell(4, 4);
     EXPECT_FALSE(gameState.paused);
@@ -120,13 +120,13 @@ TEST_F(SelectionTest, ReleaseResumesPausedGameWithoutSelecting) {
 
 TEST_F(SelectionTest, ReleaseAfterTimeUpDealsNextBoard) {
     gameState.timeLeft = 0;
-    timer2->SetInterval(100);
-    app->RunFor(100);
+    Main().Timer2->SetInterval(100);
+    app_->RunFor(100);
     ASSERT_TRUE(gameState.boardFinished);
     ClickCell(4, 4);
     EXPECT_TRUE(gameState.gameRunning);
     EXPECT_EQ(gameState.timeLeft, 150);
-    EXPECT_FALSE(label4->Visible());
+    EXPECT_FALSE(Main().Label4->Visible());
     EXPECT_EQ(CountTiles(), 140);
 }
 

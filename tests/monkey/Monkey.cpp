@@ -156,13 +156,7 @@ private:
     }
 
     static Event Mouse(EventType type, WindowId w, int x, int y, int button) {
-        Event e;
-        e.type = type;
-        e.window = w;
-        e.x = x;
-        e.y = y;
-        e.button = button;
-        return e;
+        return platform::HeadlessBackend::MouseEvent(type, w, x, y, button);
     }
     void Click(WindowId w, int x, int y, int button = platform::kLeftButton) {
         script_.push_back(Mouse(EventType::MouseDown, w, x, y, button));

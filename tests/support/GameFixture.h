@@ -40,25 +40,15 @@ protected:
         backend.secondsOfMinute = [this] { return seconds; };
         env_.programFolder = "/opt/kelvaro";  // sounds are only recorded, never read
         ASSERT_TRUE(Start(SolidColourStore()));
-        app = app_;
-        picture1 = Main().Picture1;
-        picture3 = Main().Picture3;
-        label3 = Main().Label3;
-        label4 = Main().Label4;
-        xpButton1 = Main().XPButton1;
-        xpButton2 = Main().XPButton2;
-        xpButton5 = Main().XPButton5;
-        timer1 = Main().Timer1.get();
-        timer2 = Main().Timer2.get();
         Prog().game->observer = this;
         // A quiet board: no clock, no tiles, the stand-in background.
-        timer2->SetEnabled(false);
+        Main().Timer2->SetEnabled(false);
         ResetGameState();
         InitGameState();
-        picture1->SetPicture(Background());
-        picture1->Cls();
-        picture3->Cls();
-        app->DoEvents();
+        Main().Picture1->SetPicture(Background());
+        Main().Picture1->Cls();
+        Main().Picture3->Cls();
+        app_->DoEvents();
         backend.ClearRecords();
     }
 
@@ -101,10 +91,10 @@ protected:
     GameWindow& W() { return *Prog().game; }
 
     // Board pixel colour.
-    gfx::Colour Px(int x, int y) const { return picture1->Surface().GetPixel(x, y); }
+    gfx::Colour Px(int x, int y) const { return program_->frmMain->Picture1->Surface().GetPixel(x, y); }
     // Colour in the middle of a cell, away from the grid lines.
     gfx::Colour CellColour(int row, int col) const { return Px((col - 1) * 40 + 20, (row - 1) * 40 + 20); }
-    gfx::Colour BarPx(int x) const { return picture3->Surface().GetPixel(x, 5); }
+    gfx::Colour BarPx(int x) const { return program_->frmMain->Picture3->Surface().GetPixel(x, 5); }
     // How many pixels of the time bar show the bar.
     int BarLength() const {
         int n = 0;
@@ -115,7 +105,7 @@ protected:
     // A press and release on a cell, delivered through the window.
     void ClickCell(int row, int col, int button = platform::kLeftButton) {
         backend.Click(Win(), kelvaro_test::CellX(col), kelvaro_test::CellY(row), button);
-        app->DoEvents();
+        app_->DoEvents();
     }
     void QueueClickCell(int row, int col) { backend.Click(Win(), kelvaro_test::CellX(col), kelvaro_test::CellY(row)); }
     void QueueClickControl(ui::Control* c) {
@@ -135,16 +125,6 @@ protected:
     }
 
     kelvaro_test::TestBackend& backend = backend_;
-    ui::App* app = nullptr;
-    ui::PictureBox* picture1 = nullptr;
-    ui::PictureBox* picture3 = nullptr;
-    ui::Label* label3 = nullptr;
-    ui::Label* label4 = nullptr;
-    ui::Control* xpButton1 = nullptr;
-    ui::Control* xpButton2 = nullptr;
-    ui::Control* xpButton5 = nullptr;
-    ui::Timer* timer1 = nullptr;
-    ui::Timer* timer2 = nullptr;
 
     int seconds = 0;
     int fatalCount = 0;

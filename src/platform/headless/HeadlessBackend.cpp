@@ -14,7 +14,16 @@ bool IsMouseEvent(EventType t) {
            t == EventType::DoubleClick;
 }
 
-Event MouseEvent(EventType type, WindowId w, int x, int y, int button, int shift) {
+Event WindowEvent(EventType type, WindowId w) {
+    Event e;
+    e.type = type;
+    e.window = w;
+    return e;
+}
+
+}  // namespace
+
+Event HeadlessBackend::MouseEvent(EventType type, WindowId w, int x, int y, int button, int shift) {
     Event e;
     e.type = type;
     e.window = w;
@@ -24,15 +33,6 @@ Event MouseEvent(EventType type, WindowId w, int x, int y, int button, int shift
     e.shift = shift;
     return e;
 }
-
-Event WindowEvent(EventType type, WindowId w) {
-    Event e;
-    e.type = type;
-    e.window = w;
-    return e;
-}
-
-}  // namespace
 
 HeadlessBackend::HeadlessBackend() = default;
 

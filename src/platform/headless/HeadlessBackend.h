@@ -91,6 +91,8 @@ public:
     // answers true is delivered as DragStarted, and the matching release is
     // swallowed, as the window manager takes the press over.
     void Push(const Event& e);
+    // A mouse event as the helpers below push it, for input planned ahead.
+    static Event MouseEvent(EventType type, WindowId w, int x, int y, int button, int shift = 0);
     void MouseDown(WindowId w, int x, int y, int button = kLeftButton, int shift = 0);
     void MouseUp(WindowId w, int x, int y, int button = kLeftButton, int shift = 0);
     void Move(WindowId w, int x, int y, int buttons = 0, int shift = 0);
